@@ -1,0 +1,215 @@
+#include "IniFile.h"
+
+#include "NumberText.h"
+#include "TextCodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <cmath>
+
+namespace veridi {
+namespace {
+
+QStringList readLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = decodeCp932(file.readAll());
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The name of a "[Section]" line, or nothing for any other line.
+std::optional<QString> sectionName(const QString& line) {
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = trimmed.indexOf(u']');
+    return (close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1)).trimmed();
+}
+
+// The key of a "key=value" line, or nothing.
+std::optional<QString> keyName(const QString& line) {
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(u';') || trimmed.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0)
+        return std::nullopt;
+    return line.left(eq).trimmed();
+}
+
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Blanks around a value are not part of it, so a value that must keep them is written in quotes;
+// quotes around a value read are removed.
+QString quoteIfNeeded(QString value) {
+    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    value.replace(u'\r', u' ');
+    value.replace(u'\n', u' ');
+    const bool edgeBlank = !value.isEmpty() && (value.front().isSpace() || value.back().isSpace());
+    const bool looksQuoted = value.size() >= 2 && value.front() == u'"' && value.back() == u'"';
+    return edgeBlank || looksQuoted ? u'"' + value + u'"' : value;
+}
+
+QString unquote(const QString& raw) {
+    const QString trimmed = raw.trimmed();
+    if (trimmed.size() >= 2 && trimmed.front() == u'"' && trimmed.back() == u'"')
+        return trimmed.mid(1, trimmed.size() - 2);
+    return trimmed;
+}
+
+} // namespace
+
+IniFile::IniFile(QString path) : path_(std::move(path)) {}
+
+std::optional<QString> IniFile::rawValue(const QString& section, const QString& key) const {
+    bool inSection = false;
+    for (const QString& line : readLines(path_)) {
+        if (const auto name = sectionName(line)) {
+            inSection = sameName(*name, section);
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (const auto k = keyName(line); k && sameName(*k, key))
+            return unquote(line.mid(line.indexOf(u'=') + 1));
+    }
+    return std::nullopt;
+}
+
+QString IniFile::readString(const QString& section, const QString& key, const QString& fallback) const {
+    return rawValue(section, key).value_or(fallback);
+}
+
+qint32 IniFile::readInteger(const QString& section, const QString& key, qint32 fallback) const {
+    const auto raw = rawValue(section, key);
+    if (!raw)
+        return fallback;
+    return parseInteger32(*raw).value_or(fallback);
+}
+
+bool IniFile::readBool(const QString& section, const QString& key, bool fallback) const {
+    return readInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+double IniFile::readReal(const QString& section, const QString& key, double fallback) const {
+    const auto raw = rawValue(section, key);
+    return raw ? parseReal(*raw) : fallback;
+}
+
+bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    QStringList lines = readLines(path_);
+    const QString entry = key + u'=' + quoteIfNeeded(value);
+
+    qsizetype sectionStart = -1;
+    qsizetype insertAt = -1; // after the last non-blank line of the section
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (const auto name = sectionName(lines[i])) {
+            if (sectionStart >= 0)
+                break;
+            if (sameName(*name, section)) {
+                sectionStart = i;
+                insertAt = i + 1;
+            }
+            continue;
+        }
+        if (sectionStart < 0)
+            continue;
+        if (const auto k = keyName(lines[i]); k && sameName(*k, key)) {
+            lines[i] = entry;
+            insertAt = -2;
+            break;
+        }
+        if (!lines[i].trimmed().isEmpty())
+            insertAt = i + 1;
+    }
+    if (sectionStart < 0) {
+        lines << u'[' + section + u']' << entry;
+    } else if (insertAt >= 0) {
+        lines.insert(insertAt, entry);
+    }
+
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += encodeCp932(line) + "\r\n";
+
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool IniFile::writeInteger(const QString& section, const QString& key, qint32 value) {
+    return writeString(section, key, QString::number(value));
+}
+
+bool IniFile::writeBool(const QString& section, const QString& key, bool value) {
+    return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool IniFile::writeReal(const QString& section, const QString& key, double value) {
+    return writeString(section, key, formatReal(value));
+}
+
+QString IniFile::formatReal(double value) {
+    return QString::number(value, 'g', 15);
+}
+
+double IniFile::parseReal(const QString& text) {
+    // Optional blanks and sign, digits with an optional fraction, an optional exponent; a
+    // malformed tail (such as "7mm") is ignored.
+    const QString s = text;
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == u' ')
+        ++i;
+    const qsizetype start = i;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        ++i;
+    qsizetype digits = 0;
+    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == u'.') {
+        qsizetype j = i + 1;
+        qsizetype fraction = 0;
+        while (j < s.size() && s[j].unicode() >= u'0' && s[j].unicode() <= u'9') {
+            ++j;
+            ++fraction;
+        }
+        if (digits + fraction > 0) {
+            i = j;
+            digits += fraction;
+        }
+    }
+    if (digits == 0)
+        return 0.0;
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
+            ++j;
+        const qsizetype expStart = j;
+        while (j < s.size() && s[j].unicode() >= u'0' && s[j].unicode() <= u'9')
+            ++j;
+        if (j > expStart)
+            i = j;
+    }
+    bool ok = false;
+    const double value = s.mid(start, i - start).toDouble(&ok); // QString::toDouble ignores the locale
+    return ok && std::isfinite(value) ? value : 0.0;
+}
+
+} // namespace veridi

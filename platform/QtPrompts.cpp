@@ -1,0 +1,92 @@
+#include "QtPrompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace veridi {
+namespace {
+
+QMessageBox::Icon toQt(Prompts::Icon icon) {
+    switch (icon) {
+    case Prompts::Icon::Information:
+        return QMessageBox::Information;
+    case Prompts::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompts::Icon::Error:
+        return QMessageBox::Critical;
+    case Prompts::Icon::Question:
+        return QMessageBox::Question;
+    case Prompts::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+int run(QWidget* parent, const QString& text, Prompts::Icon icon, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(toQt(icon), QApplication::applicationDisplayName(), text, buttons, parent);
+    return box.exec();
+}
+
+} // namespace
+
+void QtPrompts::message(const QString& text, Icon icon) {
+    run(parent_, text, icon, QMessageBox::Ok);
+}
+
+bool QtPrompts::askYesNo(const QString& text, Icon icon) {
+    return run(parent_, text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, Icon icon) {
+    switch (run(parent_, text, icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtPrompts::inputText(const QString& caption, const QString& prompt, const QString& preset) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, preset, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QFont> QtPrompts::chooseFont(const QFont& initial) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent_);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+std::optional<QColor> QtPrompts::chooseColor(const QColor& initial) {
+    const QColor color = QColorDialog::getColor(initial, parent_);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+std::optional<QString> QtPrompts::saveFileName(const SaveRequest& request) {
+    QFileDialog dialog(parent_, request.caption, QFileInfo(request.lastName).absolutePath(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.lastName.isEmpty())
+        dialog.selectFile(request.lastName);
+    if (!request.confirmOverwrite)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace veridi

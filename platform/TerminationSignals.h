@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace veridi {
+
+// SIGTERM and SIGINT close the window as quitting from its menu does, so that the settings are
+// saved when a session ends.
+void closeOnTerminationSignals(QWidget* window);
+
+} // namespace veridi

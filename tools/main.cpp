@@ -1,0 +1,42 @@
+#include "Options.h"
+#include "Subcommands.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+using namespace veridi::sheettool;
+
+namespace {
+
+void printUsage() {
+    std::fputs("usage: veridi-sheet problems|recalc [options]\n", stderr);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Drawing and measuring need a Gui application; no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const std::map<QString, std::function<int(const QStringList&)>> subcommands = {
+        {QStringLiteral("problems"), runProblems},
+        {QStringLiteral("recalc"), runRecalc},
+    };
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || !subcommands.count(args.first())) {
+        printUsage();
+        return 2;
+    }
+    const QString name = args.takeFirst();
+    try {
+        return subcommands.at(name)(args);
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "veridi-sheet %s: %s\n", qPrintable(name), error.what());
+        return 2;
+    }
+}
