@@ -13,6 +13,8 @@ namespace veridi {
 namespace {
 
 QStringList readLines(const QString& path) {
+    if (path.isEmpty())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

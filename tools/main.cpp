@@ -15,12 +15,20 @@ void printUsage() {
     std::fputs("usage: veridi-sheet problems|recalc [options]\n", stderr);
 }
 
+// stderr carries the drawing's and the generator's messages only; Qt's own chatter about the
+// platform would be mistaken for them.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     // Drawing and measuring need a Gui application; no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
     QGuiApplication app(argc, argv);
 
     const std::map<QString, std::function<int(const QStringList&)>> subcommands = {
@@ -36,7 +44,7 @@ int main(int argc, char* argv[]) {
     try {
         return subcommands.at(name)(args);
     } catch (const UsageError& error) {
-        std::fprintf(stderr, "veridi-sheet %s: %s\n", qPrintable(name), error.what());
+        std::fprintf(stderr, "veridi-sheet %s: %s\n", name.toUtf8().constData(), error.what());
         return 2;
     }
 }

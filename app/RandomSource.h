@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <random>
+
+namespace veridi {
+
+// The program's pseudo-random generator: seeded once, from the clock in the program and from a
+// fixed seed in tests and the command-line tool.
+class RandomSource {
+public:
+    explicit RandomSource(quint64 seed) : engine_(seed) {}
+    static RandomSource fromClock();
+
+    // A uniform integer in [0, n); n must be positive.
+    quint64 uniformInteger(quint64 n);
+    // A uniform real in [0, 1).
+    double uniformReal();
+
+private:
+    std::mt19937_64 engine_;
+};
+
+} // namespace veridi

@@ -1,0 +1,106 @@
+#include "GeneratorOptions.h"
+
+#include "IniFile.h"
+#include "NumberText.h"
+#include "WorksheetSettings.h"
+
+#include <QFileInfo>
+
+#include <limits>
+
+namespace veridi::sheettool {
+namespace {
+
+constexpr qint32 kMaxCount = 1000;
+
+const QStringList kAllowForbid = {QStringLiteral("allow"), QStringLiteral("forbid")};
+
+std::optional<bool> forbids(const Options& options, const QString& name) {
+    const auto word = options.choice(name, kAllowForbid);
+    if (!word)
+        return std::nullopt;
+    return *word == QLatin1String("forbid");
+}
+
+void readRange(const Options& options, const QString& name, qint32& min, qint32& max) {
+    const auto text = options.value(name);
+    if (!text)
+        return;
+    const auto [low, high] = parseRange(name, *text);
+    if (low > high)
+        throw UsageError(QStringLiteral("--%1: the minimum %2 is above the maximum %3").arg(name).arg(low).arg(high));
+    min = low;
+    max = high;
+}
+
+} // namespace
+
+std::set<QString> generatorValuedOptions() {
+    return {QStringLiteral("op"),          QStringLiteral("rows"),        QStringLiteral("cols"),
+            QStringLiteral("first"),       QStringLiteral("second"),      QStringLiteral("domain"),
+            QStringLiteral("answer-zero"), QStringLiteral("answer-one"),  QStringLiteral("remainder"),
+            QStringLiteral("d"),           QStringLiteral("seed"),        QStringLiteral("settings")};
+}
+
+std::set<QString> generatorSwitches() {
+    return {QStringLiteral("count-first"), QStringLiteral("count-second")};
+}
+
+GeneratorSettings generatorSettingsFrom(const Options& options) {
+    QString settingsPath;
+    if (const auto path = options.value(QStringLiteral("settings"))) {
+        if (!QFileInfo(*path).isFile())
+            throw UsageError(QStringLiteral("--settings: %1 is not a readable file").arg(*path));
+        settingsPath = *path;
+    }
+    WorksheetSettings stored;
+    LoadIniSets(IniFile(settingsPath), stored);
+
+    GeneratorSettings s;
+    s.ExamRowN = stored.ExamRowN;
+    s.ExamColN = stored.ExamColN;
+    s.nZero = stored.nZero;
+    s.rnd_D = stored.rnd_D;
+    s.fNotRest = stored.fNotRest;
+    s.fNZero = stored.fNZero;
+    s.fNOne = stored.fNOne;
+
+    const QStringList operations = {QStringLiteral("add"), QStringLiteral("sub"), QStringLiteral("mul"),
+                                    QStringLiteral("div")};
+    if (const auto op = options.choice(QStringLiteral("op"), operations))
+        s.operation = Operation(operations.indexOf(*op));
+    if (const auto rows = options.integer(QStringLiteral("rows"), 0, kMaxCount))
+        s.ExamRowN = *rows;
+    if (const auto cols = options.integer(QStringLiteral("cols"), 0, kMaxCount))
+        s.ExamColN = *cols;
+    readRange(options, QStringLiteral("first"), s.MinV[0], s.MaxV[0]);
+    readRange(options, QStringLiteral("second"), s.MinV[1], s.MaxV[1]);
+    s.randomOperand[0] = !options.has(QStringLiteral("count-first"));
+    s.randomOperand[1] = !options.has(QStringLiteral("count-second"));
+
+    const QStringList domains = {QStringLiteral("natural"), QStringLiteral("zero"), QStringLiteral("all")};
+    if (const auto domain = options.choice(QStringLiteral("domain"), domains))
+        s.nZero = *domain == QLatin1String("natural") ? 1 : *domain == QLatin1String("zero") ? 0 : -1;
+    if (const auto f = forbids(options, QStringLiteral("answer-zero")))
+        s.fNZero = *f;
+    if (const auto f = forbids(options, QStringLiteral("answer-one")))
+        s.fNOne = *f;
+    if (const auto f = forbids(options, QStringLiteral("remainder")))
+        s.fNotRest = *f;
+    if (const auto d = options.integer(QStringLiteral("d"), std::numeric_limits<qint32>::min(),
+                                       std::numeric_limits<qint32>::max()))
+        s.rnd_D = *d;
+    return s;
+}
+
+RandomSource randomSourceFrom(const Options& options) {
+    const auto text = options.value(QStringLiteral("seed"));
+    if (!text)
+        return RandomSource::fromClock();
+    const auto seed = parseInteger64(*text);
+    if (!seed)
+        throw UsageError(QStringLiteral("--seed: %1 is not a whole number").arg(*text));
+    return RandomSource(quint64(*seed));
+}
+
+} // namespace veridi::sheettool

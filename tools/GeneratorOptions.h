@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Options.h"
+
+#include "Generator.h"
+#include "RandomSource.h"
+
+namespace veridi::sheettool {
+
+// The options that shape a problem set, shared by the subcommands that make one.
+std::set<QString> generatorValuedOptions();
+std::set<QString> generatorSwitches();
+
+// The settings "作成(&M)" would use: the fresh-install defaults, or the settings file of
+// --settings, overridden by the options.
+GeneratorSettings generatorSettingsFrom(const Options& options);
+
+// Seeded by --seed, otherwise from the clock as the program is.
+RandomSource randomSourceFrom(const Options& options);
+
+} // namespace veridi::sheettool
