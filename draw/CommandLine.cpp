@@ -1,0 +1,264 @@
+#include "CommandLine.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+namespace veridi {
+
+namespace {
+
+bool isBlankOrControl(QChar c) {
+    return c.unicode() >= 1 && c.unicode() <= 32;
+}
+
+QStringView beforeNul(QStringView line) {
+    const qsizetype nul = line.indexOf(QChar(u'\0'));
+    return nul < 0 ? line : line.first(nul);
+}
+
+struct ColorName {
+    const char* name;
+    QRgb rgb;
+};
+
+// The words read; the first word of a colour is the one written.
+constexpr ColorName colorNames[] = {
+    {"BLACK", qRgb(0, 0, 0)},        {"MAROON", qRgb(128, 0, 0)},     {"GREEN", qRgb(0, 128, 0)},
+    {"OLIVE", qRgb(128, 128, 0)},    {"NAVY", qRgb(0, 0, 128)},       {"PURPLE", qRgb(128, 0, 128)},
+    {"TEAL", qRgb(0, 128, 128)},     {"DKGRAY", qRgb(128, 128, 128)}, {"GRAY", qRgb(128, 128, 128)},
+    {"SILVER", qRgb(192, 192, 192)}, {"LTGRAY", qRgb(192, 192, 192)}, {"RED", qRgb(255, 0, 0)},
+    {"LIME", qRgb(0, 255, 0)},       {"YELLOW", qRgb(255, 255, 0)},   {"BLUE", qRgb(0, 0, 255)},
+    {"FUCHSIA", qRgb(255, 0, 255)},  {"AQUA", qRgb(0, 255, 255)},     {"WHITE", qRgb(255, 255, 255)},
+};
+
+} // namespace
+
+qint32 RoundOff(Real v) {
+    if (std::isnan(v))
+        return 0;
+    const Real r = v >= 0 ? std::trunc(v + 0.5L) : std::trunc(v - 0.5L);
+    if (r >= Real(INT32_MAX))
+        return INT32_MAX;
+    if (r <= Real(INT32_MIN))
+        return INT32_MIN;
+    return static_cast<qint32>(r);
+}
+
+QString TrimLine(QStringView line) {
+    QStringView s = beforeNul(line);
+    qsizetype from = 0;
+    qsizetype to = s.size();
+    while (from < to && isBlankOrControl(s[from]))
+        ++from;
+    while (to > from && isBlankOrControl(s[to - 1]))
+        --to;
+    return s.sliced(from, to - from).toString();
+}
+
+QStringList SplitFields(QStringView line) {
+    const QStringView s = beforeNul(line);
+    const qsizetype n = s.size();
+    QStringList fields;
+    qsizetype pos = 0;
+    auto skipBlanks = [&] {
+        while (pos < n && isBlankOrControl(s[pos]))
+            ++pos;
+    };
+    skipBlanks();
+    if (pos == n)
+        return fields;
+    for (;;) {
+        QString field;
+        if (s[pos] == u'"') {
+            ++pos;
+            while (pos < n) {
+                if (s[pos] == u'"') {
+                    if (pos + 1 < n && s[pos + 1] == u'"') {
+                        field += u'"';
+                        pos += 2;
+                        continue;
+                    }
+                    ++pos; // the closing quote
+                    break;
+                }
+                field += s[pos++];
+            }
+        } else {
+            const qsizetype start = pos;
+            while (pos < n && s[pos] != u',' && s[pos].unicode() > 32)
+                ++pos;
+            field = s.sliced(start, pos - start).toString();
+        }
+        fields << field;
+        skipBlanks();
+        if (pos == n)
+            break;
+        if (s[pos] == u',') {
+            ++pos;
+            skipBlanks();
+            if (pos == n) {
+                fields << QString();
+                break;
+            }
+        }
+    }
+    return fields;
+}
+
+QString WordOf(QStringView field) {
+    return TrimLine(field).toUpper();
+}
+
+std::optional<Real> ParseReal(QStringView field) {
+    qsizetype pos = 0;
+    const qsizetype n = field.size();
+    while (pos < n && field[pos] == u' ')
+        ++pos;
+    // Only ASCII is accepted, so the number can be handed to the C++ reader as it stands.
+    std::string text;
+    bool negative = false;
+    if (pos < n && (field[pos] == u'+' || field[pos] == u'-'))
+        negative = field[pos++] == u'-';
+    auto isDigit = [&](qsizetype i) { return i < n && field[i] >= u'0' && field[i] <= u'9'; };
+    const qsizetype mantissaStart = pos;
+    bool digits = false;
+    while (isDigit(pos)) {
+        text += char(field[pos++].unicode());
+        digits = true;
+    }
+    if (pos < n && field[pos] == u'.') {
+        text += '.';
+        ++pos;
+        while (isDigit(pos)) {
+            text += char(field[pos++].unicode());
+            digits = true;
+        }
+    }
+    if (pos == mantissaStart)
+        return std::nullopt;
+    if (pos < n && (field[pos] == u'E' || field[pos] == u'e')) {
+        std::string exponent = "e";
+        ++pos;
+        if (pos < n && (field[pos] == u'+' || field[pos] == u'-'))
+            exponent += char(field[pos++].unicode());
+        if (!isDigit(pos))
+            return std::nullopt;
+        while (isDigit(pos))
+            exponent += char(field[pos++].unicode());
+        text += exponent;
+    }
+    if (pos != n)
+        return std::nullopt;
+    if (!digits) // a lone decimal point
+        return negative ? -0.0L : 0.0L;
+    Real value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too small underflows to 0; too large saturates, and RoundOff keeps it on the page's axis.
+        const bool tiny = text.find("e-") != std::string::npos;
+        value = tiny ? 0.0L : std::numeric_limits<Real>::max();
+    } else if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+Real ReadReal(QStringView field) {
+    return ParseReal(field).value_or(0.0L);
+}
+
+qint32 ReadInteger(QStringView field) {
+    return parseInteger32(field).value_or(0);
+}
+
+QString FormatReal(Real v) {
+    if (!std::isfinite(v))
+        return std::isnan(v) ? QStringLiteral("NAN")
+                             : (v < 0 ? QStringLiteral("-INF") : QStringLiteral("INF"));
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14Le", v);
+    // buffer: [-]d.ddddddddddddddde[+-]x..; rebuilt with a sign column and a four-digit exponent.
+    const std::string s(buffer);
+    const auto e = s.find('e');
+    std::string mantissa = s.substr(0, e);
+    const char sign = mantissa[0] == '-' ? '-' : ' ';
+    if (mantissa[0] == '-')
+        mantissa.erase(0, 1);
+    const int exponent = v == 0 ? 0 : std::stoi(s.substr(e + 1));
+    char out[64];
+    std::snprintf(out, sizeof out, "%c%sE%c%04d", sign, mantissa.c_str(), exponent < 0 ? '-' : '+',
+                  exponent < 0 ? -exponent : exponent);
+    return QString::fromLatin1(out);
+}
+
+QString FormatPenWidth(Real w) {
+    if (!std::isfinite(w))
+        return FormatReal(w).trimmed();
+    if (w == 0)
+        return QStringLiteral("0");
+    const Real magnitude = std::fabs(w);
+    char buffer[64];
+    std::string text;
+    if (magnitude >= 0.00001L && magnitude < 1e15L) {
+        // Fixed notation with 15 significant digits, trailing zeros dropped.
+        const int exponent = int(std::floor(std::log10(magnitude)));
+        std::snprintf(buffer, sizeof buffer, "%.*Lf", std::max(0, 14 - exponent), w);
+        text = buffer;
+        if (text.find('.') != std::string::npos) {
+            text.erase(text.find_last_not_of('0') + 1);
+            if (text.back() == '.')
+                text.pop_back();
+        }
+        return QString::fromLatin1(text.c_str());
+    }
+    std::snprintf(buffer, sizeof buffer, "%.14Le", w);
+    text = buffer;
+    const auto e = text.find('e');
+    std::string mantissa = text.substr(0, e);
+    if (mantissa.find('.') != std::string::npos) {
+        mantissa.erase(mantissa.find_last_not_of('0') + 1);
+        if (mantissa.back() == '.')
+            mantissa.pop_back();
+    }
+    const int exponent = std::stoi(text.substr(e + 1));
+    return QString::fromLatin1(mantissa.c_str()) + u'E' + QString::number(exponent);
+}
+
+QString Quote(QStringView s) {
+    QString out;
+    out.reserve(s.size() + 2);
+    out += u'"';
+    for (QChar c : s) {
+        out += c;
+        if (c == u'"')
+            out += u'"';
+    }
+    out += u'"';
+    return out;
+}
+
+QColor NameToColor(QStringView word) {
+    const QString w = WordOf(word);
+    for (const auto& c : colorNames)
+        if (w == QLatin1String(c.name))
+            return QColor::fromRgb(c.rgb);
+    return QColor(Qt::black);
+}
+
+QString ColorToName(const QColor& c) {
+    if (!c.isValid())
+        return QStringLiteral("BLACK");
+    const QRgb rgb = c.rgb() & RGB_MASK;
+    for (const auto& entry : colorNames)
+        if ((entry.rgb & RGB_MASK) == rgb)
+            return QLatin1String(entry.name);
+    return QStringLiteral("BLACK");
+}
+
+} // namespace veridi

@@ -1,0 +1,163 @@
+// The coordinate model: page coordinates in the drawing unit to device pixels of the target,
+// with negative values counting from the far edge, and texts measured in the drawing unit.
+#include "DrawEngine.h"
+#include "TextPainting.h"
+
+namespace veridi {
+
+namespace {
+constexpr Real mmPerInch = 25.4L;
+
+enum Unit { Pixel = 0, Inch = 1, Mm = 2 };
+
+bool isKnownUnit(qint32 unit) {
+    return unit == Pixel || unit == Inch || unit == Mm;
+}
+} // namespace
+
+qint32 DrawEngine::targetFontDpi() const {
+    // Fonts are realised at the screen's resolution on the page image and at the printer's
+    // vertical resolution on the printer page.
+    return onPrinter() ? PrinterResY : MonitorRes;
+}
+
+Real DrawEngine::unitPageWidth() const {
+    switch (UnitType) {
+    case Inch:
+        return Real(PageW) / PrinterResX;
+    case Mm:
+        return PageW * mmPerInch / PrinterResX;
+    default: // pixel units, and units no menu offers: device dots
+        return PageW;
+    }
+}
+
+Real DrawEngine::unitPageHeight() const {
+    switch (UnitType) {
+    case Inch:
+        return Real(PageH) / PrinterResY;
+    case Mm:
+        return PageH * mmPerInch / PrinterResY;
+    default:
+        return PageH;
+    }
+}
+
+Real DrawEngine::Get_UnitWidth() const {
+    return unitPageWidth();
+}
+
+Real DrawEngine::Get_UnitHeight() const {
+    return unitPageHeight();
+}
+
+qint32 DrawEngine::UnitToDeviceX(Real x) const {
+    if (!isKnownUnit(UnitType))
+        return RoundOff(x);
+    if (x < 0)
+        x += unitPageWidth();
+    if (onPrinter()) {
+        switch (UnitType) {
+        case Pixel:
+            return RoundOff(x);
+        case Inch:
+            return RoundOff(x * PrinterResX);
+        default:
+            return RoundOff(x * PrinterResX / mmPerInch);
+        }
+    }
+    switch (UnitType) {
+    case Pixel:
+        return RoundOff(x * MonitorRes / PrinterResX);
+    case Inch:
+        return RoundOff(x * MonitorRes);
+    default:
+        return RoundOff(x * MonitorRes / mmPerInch);
+    }
+}
+
+qint32 DrawEngine::UnitToDeviceY(Real y) const {
+    if (!isKnownUnit(UnitType))
+        return RoundOff(y);
+    if (y < 0)
+        y += unitPageHeight();
+    if (onPrinter()) {
+        switch (UnitType) {
+        case Pixel:
+            return RoundOff(y);
+        case Inch:
+            return RoundOff(y * PrinterResY);
+        default:
+            return RoundOff(y * PrinterResY / mmPerInch);
+        }
+    }
+    switch (UnitType) {
+    case Pixel:
+        return RoundOff(y * MonitorRes / PrinterResY);
+    case Inch:
+        return RoundOff(y * MonitorRes);
+    default:
+        return RoundOff(y * MonitorRes / mmPerInch);
+    }
+}
+
+Real DrawEngine::GetWidth(const QString& ps) const {
+    if (!isKnownUnit(UnitType) || UnitType == Pixel)
+        return TextWidth(RealiseFont(PrinterCanvas.font, PrinterResY), ps);
+    const qint32 width = TextWidth(RealiseFont(TargetCanvas().font, targetFontDpi()), ps);
+    const Real inches = Real(width) / (onPrinter() ? PrinterResX : MonitorRes);
+    return UnitType == Mm ? inches * mmPerInch : inches;
+}
+
+Real DrawEngine::GetHeight(const QString&) const {
+    // A one-line text is as high as its font's line, whatever its characters.
+    if (!isKnownUnit(UnitType) || UnitType == Pixel)
+        return LineHeight(RealiseFont(PrinterCanvas.font, PrinterResY)) + 1;
+    const qint32 height = LineHeight(RealiseFont(TargetCanvas().font, targetFontDpi()));
+    const Real inches = Real(height) / (onPrinter() ? PrinterResY : MonitorRes);
+    return UnitType == Mm ? inches * mmPerInch : inches;
+}
+
+void DrawEngine::SetFontSets(const DrawFont& v) {
+    ImageCanvas.font = v;
+    PrinterCanvas.font = v;
+}
+
+void DrawEngine::SetPageStr2Font(const TPageStr& ps, DrawFont& rFont) {
+    rFont.name = ps.psName;
+    rFont.size = ps.psSize;
+    rFont.bold = ps.psBold;
+    rFont.italic = ps.psItalic;
+}
+
+void DrawEngine::SelectPageStrFont(const QString& name, qint32 size, bool bold, bool italic) {
+    DrawFont& font = ImageCanvas.font;
+    font.name = name;
+    font.size = size;
+    font.bold = bold;
+    font.italic = italic;
+    PrinterCanvas.font = font;
+}
+
+Real DrawEngine::AlignPageStrX(qint32 mode, Real w) const {
+    switch (mode) {
+    case 1:
+        return 0;
+    case 2:
+        return -w;
+    case 3: {
+        Real page;
+        if (!onPrinter() && (UnitType == Inch || UnitType == Mm))
+            page = Real(Image1.width()) / MonitorRes * (UnitType == Mm ? mmPerInch : 1);
+        else if (UnitType == Pixel)
+            page = PageW;
+        else
+            page = Real(PageW) / PrinterResX * (UnitType == Mm ? mmPerInch : 1);
+        return (page - w) / 2;
+    }
+    default:
+        return 0;
+    }
+}
+
+} // namespace veridi

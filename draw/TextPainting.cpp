@@ -1,0 +1,80 @@
+#include "TextPainting.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace veridi {
+
+qint32 FontHeightOnTarget(qint32 size, qint32 dpi) {
+    return -RoundOff(Real(size) * dpi / 72);
+}
+
+QFont FontOfHeight(const QString& face, qint32 height, bool bold, bool italic, bool underline,
+                   bool strikeOut) {
+    QFont font(face);
+    // A zero height asks for the face's default size, a little less than nothing at all.
+    const qint64 pixels = height == 0 ? 12 : std::llabs(qint64(height));
+    font.setPixelSize(int(std::min<qint64>(pixels, 0x7fff)));
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    font.setStrikeOut(strikeOut);
+    // The pages' platform draws text without kerning; measured widths then add up.
+    font.setKerning(false);
+    return font;
+}
+
+QFont RealiseFont(const DrawFont& font, qint32 dpi) {
+    return FontOfHeight(font.name, FontHeightOnTarget(font.size, dpi), font.bold, font.italic, font.underline,
+                        font.strikeOut);
+}
+
+qint32 TextWidth(const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+qint32 LineHeight(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return metrics.ascent() + metrics.descent();
+}
+
+void PaintText(QPainter& painter, const QFont& font, const QColor& color, const TextBackground& background,
+               QPoint at, const QString& text, std::span<const qint32> advances, qreal angleDegrees) {
+    const QFontMetrics metrics(font);
+    painter.save();
+    painter.translate(at);
+    if (angleDegrees != 0)
+        painter.rotate(-angleDegrees);
+    const bool pitched = !advances.empty();
+    if (background.solid) {
+        qint64 width = 0;
+        if (pitched)
+            for (qint32 a : advances)
+                width += a;
+        else
+            width = metrics.horizontalAdvance(text);
+        painter.fillRect(QRectF(0, 0, qreal(width), metrics.ascent() + metrics.descent()), background.color);
+    }
+    painter.setFont(font);
+    painter.setPen(color);
+    if (!pitched) {
+        painter.drawText(QPointF(0, metrics.ascent()), text);
+    } else {
+        qint64 x = 0;
+        for (qsizetype i = 0; i < text.size() && i < qsizetype(advances.size()); ++i) {
+            // A surrogate pair is one character drawn at its first code unit's place.
+            if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()) {
+                x += advances[i];
+                continue;
+            }
+            const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            painter.drawText(QPointF(qreal(x), metrics.ascent()), text.mid(i, length));
+            x += advances[i];
+        }
+    }
+    painter.restore();
+}
+
+} // namespace veridi
