@@ -1,0 +1,109 @@
+#include "JpegWriter.h"
+
+#include "FileError.h"
+#include "JpegErrorManager.h"
+
+#include <QSaveFile>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstring>
+
+namespace veridi {
+namespace {
+
+constexpr qsizetype kChunk = 64 * 1024;
+
+// Compressed bytes go into a buffer the caller's frame owns, so that nothing leaks or is freed
+// twice when libjpeg jumps out half-way.
+struct Destination {
+    jpeg_destination_mgr base;
+    QByteArray* bytes;
+};
+
+void startChunk(j_compress_ptr codec) {
+    auto* dest = reinterpret_cast<Destination*>(codec->dest);
+    const qsizetype used = dest->bytes->size();
+    dest->bytes->resize(used + kChunk);
+    dest->base.next_output_byte = reinterpret_cast<JOCTET*>(dest->bytes->data() + used);
+    dest->base.free_in_buffer = static_cast<size_t>(kChunk);
+}
+
+boolean nextChunk(j_compress_ptr codec) {
+    startChunk(codec);
+    return TRUE;
+}
+
+void finish(j_compress_ptr codec) {
+    auto* dest = reinterpret_cast<Destination*>(codec->dest);
+    dest->bytes->resize(dest->bytes->size() - static_cast<qsizetype>(dest->base.free_in_buffer));
+}
+
+struct Encoder {
+    jpeg_compress_struct info;
+    JpegErrorManager error;
+    Destination destination;
+    bool created = false;
+
+    ~Encoder() {
+        if (created)
+            jpeg_destroy_compress(&info);
+    }
+};
+
+// Only plain data lives in this frame, so that a jump out of libjpeg skips no destructor.
+bool compress(Encoder& e, const QImage* rgb, int quality) {
+    if (setjmp(e.error.jump))
+        return false;
+    e.info.err = installJpegErrorManager(e.error);
+    jpeg_create_compress(&e.info);
+    e.created = true;
+    e.destination.base.init_destination = startChunk;
+    e.destination.base.empty_output_buffer = nextChunk;
+    e.destination.base.term_destination = finish;
+    e.info.dest = &e.destination.base;
+    e.info.image_width = static_cast<JDIMENSION>(rgb->width());
+    e.info.image_height = static_cast<JDIMENSION>(rgb->height());
+    e.info.input_components = 3;
+    e.info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&e.info);
+    jpeg_set_quality(&e.info, quality, TRUE);
+    jpeg_start_compress(&e.info, TRUE);
+    while (e.info.next_scanline < e.info.image_height) {
+        auto row = const_cast<JSAMPROW>(rgb->constScanLine(static_cast<int>(e.info.next_scanline)));
+        jpeg_write_scanlines(&e.info, &row, 1);
+    }
+    jpeg_finish_compress(&e.info);
+    return true;
+}
+
+} // namespace
+
+QByteArray encodeJpeg(const QImage& image, int quality) {
+    if (image.isNull())
+        return {};
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    if (rgb.isNull())
+        return {};
+    QByteArray bytes;
+    Encoder e;
+    std::memset(&e.info, 0, sizeof e.info);
+    std::memset(&e.destination, 0, sizeof e.destination);
+    e.destination.bytes = &bytes;
+    if (!compress(e, &rgb, std::clamp(quality, 1, 100)))
+        return {};
+    return bytes;
+}
+
+void writeJpegFile(const QImage& image, const QString& fileName, int quality) {
+    const QByteArray bytes = encodeJpeg(image, quality);
+    if (bytes.isEmpty())
+        throw FileError::cannotWrite(fileName, QStringLiteral("The image could not be compressed."));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw FileError::cannotOpen(fileName, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw FileError::cannotWrite(fileName, file.errorString());
+}
+
+} // namespace veridi

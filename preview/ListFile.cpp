@@ -1,0 +1,94 @@
+#include "ListFile.h"
+
+#include "CommandLine.h"
+#include "FileError.h"
+#include "TextLines.h"
+
+#include <QFileInfo>
+
+#include <memory>
+#include <vector>
+
+namespace veridi {
+namespace {
+
+// The chain of files a line came through, innermost first. Lines of one file share a node.
+struct Origin {
+    QString file; // canonical path
+    std::shared_ptr<const Origin> includedFrom;
+
+    bool cameThrough(const QString& canonical) const {
+        for (const Origin* o = this; o; o = o->includedFrom.get())
+            if (o->file == canonical)
+                return true;
+        return false;
+    }
+};
+using OriginPtr = std::shared_ptr<const Origin>;
+
+struct TracedLines {
+    QStringList lines;
+    std::vector<OriginPtr> origins; // one per line
+
+    void append(const QString& line, const OriginPtr& origin) {
+        lines << line;
+        origins.push_back(origin);
+    }
+};
+
+QString canonicalName(const QString& fileName) {
+    const QString canonical = QFileInfo(fileName).canonicalFilePath();
+    return canonical.isEmpty() ? QFileInfo(fileName).absoluteFilePath() : canonical;
+}
+
+// One expansion pass; returns whether any INCLUDE line was replaced by a file's lines.
+bool expandOnce(const TracedLines& in, TracedLines& out) {
+    bool expanded = false;
+    for (qsizetype i = 0; i < in.lines.size(); ++i) {
+        const QString& line = in.lines[i];
+        if (TrimLine(line).isEmpty())
+            continue;
+        const QStringList fields = SplitFields(line);
+        if (fields.size() != 2 || WordOf(fields[0]) != u"INCLUDE") {
+            out.append(line, in.origins[size_t(i)]);
+            continue;
+        }
+        const QString& name = fields[1];
+        if (!fileExists(name))
+            continue;
+        const QString canonical = canonicalName(name);
+        if (in.origins[size_t(i)]->cameThrough(canonical))
+            continue;
+        const auto origin = std::make_shared<const Origin>(Origin{canonical, in.origins[size_t(i)]});
+        for (const QString& included : readCommandFile(name))
+            out.append(included, origin);
+        expanded = true;
+    }
+    return expanded;
+}
+
+} // namespace
+
+void loadListFile(const QString& listSourceFile, QStringList& fileList) {
+    fileList.clear();
+    if (!fileExists(listSourceFile))
+        return;
+    // Blanks around the name are not part of it; a name is rarely typed without a stray one.
+    const QString named = TrimLine(readFirstLineCp932(listSourceFile));
+    const QString source = fileExists(named) ? named : listSourceFile;
+
+    TracedLines current;
+    const auto root = std::make_shared<const Origin>(Origin{canonicalName(source), nullptr});
+    for (const QString& line : readCommandFile(source))
+        current.append(line, root);
+    for (;;) {
+        TracedLines next;
+        const bool expanded = expandOnce(current, next);
+        fileList = next.lines;
+        if (!expanded)
+            return;
+        current = std::move(next);
+    }
+}
+
+} // namespace veridi

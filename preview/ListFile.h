@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace veridi {
+
+// Reads the file list from the list source file into fileList, which is emptied first:
+//  - a missing list source file leaves the list empty;
+//  - when the first line (read in code page 932) names an existing file, the list comes from
+//    that file, otherwise from the list source file itself, first line included;
+//  - INCLUDE lines are then expanded pass by pass until a pass expands nothing; every pass drops
+//    blank lines. An INCLUDE of a file that the line itself came from, directly or through
+//    other files, would repeat without end and is dropped like one of a missing file.
+// Throws FileError when a file exists but cannot be read; fileList then holds what the last
+// completed pass left (empty before the first).
+void loadListFile(const QString& listSourceFile, QStringList& fileList);
+
+} // namespace veridi

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+namespace veridi {
+
+class DrawEngine;
+class Prompts;
+
+// Where the engine's three command lists and their pictures come from, and the refreshes that
+// reload them before the page is drawn again. A file that exists but cannot be read shows the
+// system's report through the prompts and ends the refresh without drawing; the load
+// operations then return false.
+class ListSources {
+public:
+    ListSources(DrawEngine& engine, Prompts& prompts) : engine_(engine), prompts_(prompts) {}
+
+    // The list source file; a relative name is taken from the current directory.
+    QString ListIniFile = QStringLiteral("ZezaVivo.prv");
+
+    // The file list afresh from the list source file (INCLUDE lines expanded), then its pictures.
+    bool LoadListByFile();
+    bool LoadFilePictures();
+    bool LoadManualPictures();
+    bool LoadProgramPictures();
+    bool LoadPictureSlot(int slot, const QString& fileName);
+
+    void PrevUpDate();
+    void PrevUpDateFile();
+    void PrevUpDateManual();
+    void PrevUpDateProgram();
+    // Appends "INITPARAM" to the manual list; draws nothing.
+    void ResetListByManual();
+
+private:
+    template <typename Load> bool reportingFileErrors(Load load);
+
+    DrawEngine& engine_;
+    Prompts& prompts_;
+};
+
+} // namespace veridi

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Picture.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace veridi {
+
+using PictureSlots = std::array<PictureSlot, 15>;
+
+// Each command list owns five consecutive slots from its base.
+constexpr int kFileListSlots = 0;
+constexpr int kManualListSlots = 5;
+constexpr int kProgramListSlots = 10;
+constexpr int kSlotsPerList = 5;
+
+// Loads one slot from a picture file: a missing file or one that does not decode empties it.
+// Throws FileError when the file exists but cannot be read; the slot is then unchanged.
+void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName);
+
+// Loads the slots of one list from its PICTURE lines (those with more than two fields), in
+// order, at most five; slots without a line keep what they held. Throws FileError.
+void loadListPictures(const QStringList& list, int base, PictureSlots& bmp);
+
+} // namespace veridi
