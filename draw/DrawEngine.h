@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <span>
 
 class QPainter;
 
@@ -179,7 +180,9 @@ private:
     Real unitPageWidth() const;
     Real unitPageHeight() const;
     void drawPageStr(TPageStr& P, PageStrKind kind);
-    void drawText(qint32 x, qint32 y, const QString& text, const qint32* advances = nullptr);
+    TPageStr& pageStr(PageStrKind kind);
+    // Text with its top-left corner at (x, y) in the target's font, colour and background.
+    void drawText(qint32 x, qint32 y, const QString& text, std::span<const qint32> advances = {});
     void drawLine(qint32 x1, qint32 y1, qint32 x2, qint32 y2);
     // Runs one command; false when its line stops the list.
     bool runCommand(const QStringList& fields, int& pictureSlot, int lastSlot);

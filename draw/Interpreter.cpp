@@ -1,0 +1,334 @@
+// The interpreter: DrawGraphics prepares the target and runs the three command lists through
+// one loop, which reads each line anew. Unreadable numbers count as 0; only a missing field
+// stops a list, for most commands after a message naming the command.
+#include "CommandLine.h"
+#include "DrawEngine.h"
+#include "Printer.h"
+#include "Prompts.h"
+#include "TextPainting.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace veridi {
+
+namespace {
+
+const QString resetFace = QStringLiteral("ＭＳ Ｐゴシック");
+
+// Truncation towards zero that saturates instead of overflowing.
+qint32 truncToInt32(Real v) {
+    if (std::isnan(v))
+        return 0;
+    const Real t = std::trunc(v);
+    if (t >= Real(INT32_MAX))
+        return INT32_MAX;
+    if (t <= Real(INT32_MIN))
+        return INT32_MIN;
+    return static_cast<qint32>(t);
+}
+
+// Raises a flag for the duration of a scope, so a redraw requested from inside a message box
+// of the running one is not started on top of it.
+class ReentryGuard {
+public:
+    explicit ReentryGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ReentryGuard() { flag_ = false; }
+    ReentryGuard(const ReentryGuard&) = delete;
+    ReentryGuard& operator=(const ReentryGuard&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+void DrawEngine::InitDrawParams() {
+    CanvasState& canvas = TargetCanvas();
+    canvas.font = DrawFont{};
+    canvas.font.name = resetFace;
+    canvas.font.size = 9;
+    canvas.penWidth = 1;
+    canvas.penColor = Qt::black;
+    canvas.penStyle = Qt::SolidLine;
+    canvas.brushColor = Qt::white;
+    canvas.brushSolid = false;
+    fBold = fItalic = fUnderline = fStrikeout = false;
+    nfontsize = canvas.font.size;
+    nfontheight = FontHeightOnTarget(canvas.font.size, targetFontDpi());
+}
+
+void DrawEngine::drawText(qint32 x, qint32 y, const QString& text, std::span<const qint32> advances) {
+    if (!painter_)
+        return;
+    const CanvasState& canvas = TargetCanvas();
+    PaintText(*painter_, RealiseFont(canvas.font, targetFontDpi()), canvas.font.color,
+              {canvas.brushSolid, canvas.brushColor}, QPoint(x, y), text, advances);
+}
+
+void DrawEngine::drawLine(qint32 x1, qint32 y1, qint32 x2, qint32 y2) {
+    if (!painter_)
+        return;
+    const CanvasState& canvas = TargetCanvas();
+    // Widths 0 and 1 are the one-pixel pen; wider pens end round, as the pages' platform draws.
+    QPen pen(canvas.penColor, canvas.penWidth <= 1 ? 0 : canvas.penWidth, canvas.penStyle, Qt::RoundCap,
+             Qt::RoundJoin);
+    painter_->setPen(pen);
+    painter_->drawLine(x1, y1, x2, y2);
+}
+
+void DrawEngine::DrawRotatedText(qint32 X, qint32 Y, const QString& text, qint32 angle) {
+    if (!painter_)
+        return;
+    // The rotated font is described anew from the style flags and the recorded height; the
+    // current face and style do not take part.
+    const QFont font =
+        FontOfHeight(QStringLiteral("CourierNew"), nfontheight, fBold, fItalic, fUnderline, fStrikeout);
+    const CanvasState& canvas = TargetCanvas();
+    PaintText(*painter_, font, canvas.font.color, {canvas.brushSolid, canvas.brushColor}, QPoint(X, Y), text,
+              {}, (angle % 3600) / 10.0);
+}
+
+void DrawEngine::DrawGraphics() {
+    if (!Visible || drawing_)
+        return;
+    ReentryGuard guard(drawing_);
+    if (onPrinter()) {
+        if (!printer_)
+            return;
+        QPaintDevice* page = printer_->beginJob();
+        if (page)
+            drawPages(*page);
+        printer_->endJob();
+        return;
+    }
+    if (Image1.isNull())
+        return;
+    drawPages(Image1);
+    if (nTgtCanvas == 2 && !Image2.isNull()) {
+        QPainter reduced(&Image2);
+        reduced.setRenderHint(QPainter::SmoothPixmapTransform);
+        reduced.drawImage(Image2.rect(), Image1);
+    }
+    if (PageImageChanged)
+        PageImageChanged();
+}
+
+void DrawEngine::drawPages(QPaintDevice& device) {
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_ = &painter;
+    struct PainterReset {
+        QPainter*& p;
+        ~PainterReset() { p = nullptr; }
+    } reset{painter_};
+
+    InitDrawParams();
+    CanvasState& canvas = TargetCanvas();
+    canvas.brushSolid = true;
+    painter.fillRect(QRect(0, 0, Image1.width(), Image1.height()), canvas.brushColor);
+    if (!onPrinter()) {
+        if (fMesh == 1)
+            DrawMesh();
+        if (fScale == 1)
+            DrawScale();
+    }
+    headerBottom_ = 0;
+    Header.psDrawn = Footer.psDrawn = PageTitle.psDrawn = SubTitle.psDrawn = false;
+    InitDrawParams();
+    DrawPageNote();
+    for (int list = 0; list < 3; ++list)
+        RunCommandList(list);
+    InitDrawParams();
+    DrawHeader();
+    DrawFooter();
+    DrawPageTitle();
+    DrawSubTitle();
+    DrawPageNote();
+}
+
+void DrawEngine::RunCommandList(int list) {
+    if (!painter_ || list < 0 || list > 2)
+        return;
+    // A copy: a message box shown mid-way must not see the list change under the loop.
+    const QStringList lines = list == 0 ? ListByFile : list == 1 ? ListByManual : ListbyProgram;
+    TargetCanvas().penWidth = 1;
+    int pictureSlot = 5 * list;
+    const int lastSlot = pictureSlot + 4;
+    for (const QString& line : lines) {
+        const QString trimmed = TrimLine(line);
+        if (trimmed.isEmpty())
+            continue;
+        if (!runCommand(SplitFields(trimmed), pictureSlot, lastSlot))
+            break;
+    }
+}
+
+bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int lastSlot) {
+    const QString keyword = WordOf(fields.value(0));
+    const qsizetype count = fields.size();
+    CanvasState& canvas = TargetCanvas();
+    auto stopWith = [&](const char* message) {
+        prompts_.message(QString::fromLatin1(message));
+        return false;
+    };
+
+    if (keyword == u"TEXTOUT") {
+        if (count < 4)
+            return false;
+        const qint32 x = UnitToDeviceX(ReadReal(fields[1]));
+        const qint32 y = UnitToDeviceY(ReadReal(fields[2]));
+        const QString pitchWord = count > 4 ? WordOf(fields[4]) : QStringLiteral("NIL");
+        Real pitch = pitchWord == u"NIL" ? 0 : ReadReal(pitchWord);
+        if (pitch > 100)
+            pitch = 100;
+        if (pitch > 0) {
+            const QString text = fields[3].left(qsizetype(Dx.size()));
+            Dx.fill(UnitToDeviceX(pitch));
+            drawText(x, y, text, std::span<const qint32>(Dx.data(), size_t(text.size())));
+        } else {
+            drawText(x, y, fields[3]);
+        }
+    } else if (keyword == u"TEXTOUTANGLE") {
+        if (count < 5)
+            return false;
+        const Real angle = ReadReal(fields[4]);
+        if (angle >= 0)
+            DrawRotatedText(UnitToDeviceX(ReadReal(fields[1])), UnitToDeviceY(ReadReal(fields[2])), fields[3],
+                            truncToInt32(angle));
+    } else if (keyword == u"LINE") {
+        if (count < 5)
+            return stopWith("LINE, FORMAT ERROR");
+        drawLine(UnitToDeviceX(ReadReal(fields[1])), UnitToDeviceY(ReadReal(fields[2])),
+                 UnitToDeviceX(ReadReal(fields[3])), UnitToDeviceY(ReadReal(fields[4])));
+    } else if (keyword == u"COLOR") {
+        if (count < 2)
+            return false;
+        canvas.font.color = canvas.penColor = NameToColor(fields[1]);
+    } else if (keyword == u"FONTCOLOR") {
+        if (count < 2)
+            return false;
+        canvas.font.color = NameToColor(fields[1]);
+    } else if (keyword == u"FONTSIZE") {
+        if (count < 2)
+            return false;
+        const Real size = ReadReal(fields[1]);
+        if (size > 0) {
+            canvas.font.size = RoundOff(size);
+            nfontsize = canvas.font.size;
+            nfontheight = FontHeightOnTarget(canvas.font.size, targetFontDpi());
+        }
+    } else if (keyword == u"FONTNAME") {
+        if (count < 2)
+            return false;
+        canvas.font.name = fields[1];
+    } else if (keyword == u"FONTSTYLE") {
+        if (count < 2)
+            return stopWith("FONTSTYLE FORMAT ERROR");
+        const QString style = WordOf(fields[1]);
+        struct Switch {
+            const char16_t* word;
+            bool DrawFont::*attribute;
+            bool DrawEngine::*flag;
+        };
+        const Switch switches[] = {
+            {u"BOLD", &DrawFont::bold, &DrawEngine::fBold},
+            {u"ITALIC", &DrawFont::italic, &DrawEngine::fItalic},
+            {u"UNDERLINE", &DrawFont::underline, &DrawEngine::fUnderline},
+            {u"STRIKEOUT", &DrawFont::strikeOut, &DrawEngine::fStrikeout},
+        };
+        for (const Switch& s : switches) {
+            const QString on = QString::fromUtf16(s.word);
+            if (style == u"NONE" || style == on || style == on + u'-') {
+                const bool value = style == on;
+                canvas.font.*s.attribute = value;
+                this->*s.flag = value;
+            }
+        }
+    } else if (keyword == u"BRUSHCOLOR") {
+        if (count < 2)
+            return false;
+        canvas.brushColor = NameToColor(fields[1]);
+        canvas.brushSolid = true;
+    } else if (keyword == u"PENCOLOR") {
+        if (count < 2)
+            return false;
+        canvas.penColor = NameToColor(fields[1]);
+    } else if (keyword == u"PENWIDTH" || keyword == u"PENSIZE") {
+        if (count < 2)
+            return stopWith("PENWIDTH, NOT VALUE");
+        const Real width = ReadReal(fields[1]);
+        if (width > 0) // PENWIDTH is in drawing units, PENSIZE in device pixels
+            canvas.penWidth = keyword == u"PENWIDTH" ? UnitToDeviceX(width) : truncToInt32(width);
+    } else if (keyword == u"PENSTYLE") {
+        if (count < 2)
+            return stopWith("PENSTYLE FORMAT ERROR");
+        const QString style = WordOf(fields[1]);
+        if (style == u"PSSOLID")
+            canvas.penStyle = Qt::SolidLine;
+        else if (style == u"PSDASH")
+            canvas.penStyle = Qt::DashLine;
+        else if (style == u"PSDOT")
+            canvas.penStyle = Qt::DotLine;
+        else if (style == u"PSDASHDOT")
+            canvas.penStyle = Qt::DashDotLine;
+        else if (style == u"PSDASHDOTDOT")
+            canvas.penStyle = Qt::DashDotDotLine;
+    } else if (keyword == u"PICTURE") {
+        // The k-th PICTURE line of a list belongs to the list's k-th slot, drawn or not; a list
+        // has five.
+        if (pictureSlot > lastSlot)
+            return true;
+        const PictureSlot& picture = Bmp[size_t(pictureSlot)];
+        ++pictureSlot;
+        if (picture) {
+            if (count < 6)
+                return stopWith("PICTURE, FORMAT ERROR");
+            const QPoint a(UnitToDeviceX(ReadReal(fields[2])), UnitToDeviceY(ReadReal(fields[3])));
+            const QPoint b(UnitToDeviceX(ReadReal(fields[4])), UnitToDeviceY(ReadReal(fields[5])));
+            picture->draw(*painter_, QRectF(a, b).normalized());
+        }
+    } else if (keyword == u"HEADER") {
+        return runPageStrCommand(fields, PageStrKind::Header);
+    } else if (keyword == u"FOOTER") {
+        return runPageStrCommand(fields, PageStrKind::Footer);
+    } else if (keyword == u"PAGETITLE") {
+        return runPageStrCommand(fields, PageStrKind::PageTitle);
+    } else if (keyword == u"SUBTITLE") {
+        return runPageStrCommand(fields, PageStrKind::SubTitle);
+    } else if (keyword == u"INITPARAM") {
+        InitDrawParams();
+    }
+    return true;
+}
+
+bool DrawEngine::runPageStrCommand(const QStringList& fields, PageStrKind kind) {
+    static const char* const messages[] = {"HEADER, FORMAT ERROR", "FOOTER, FORMAT ERROR",
+                                           "PAGETITLE, FORMAT ERROR", "SUBTITLE, FORMAT ERROR"};
+    TPageStr& P = pageStr(kind);
+    PageStrTmp.Assign(P);
+    if (fields.size() < 5) {
+        prompts_.message(QString::fromLatin1(messages[int(kind)]));
+        return false;
+    }
+    // The command's text and place, drawn in the target's current font; the configured page
+    // string is put back afterwards, keeping only the drawn flag.
+    P.psPos = ReadInteger(fields[2]);
+    P.psStr = fields[1];
+    P.psX = fields[3];
+    P.psY = fields[4];
+    const DrawFont& font = TargetCanvas().font;
+    P.psName = font.name;
+    P.psSize = font.size;
+    P.psItalic = font.italic;
+    P.psBold = font.bold;
+    drawPageStr(P, kind);
+    P.Assign(PageStrTmp);
+    return true;
+}
+
+} // namespace veridi
