@@ -18,7 +18,7 @@ struct GeneratorSettings {
     qint32 MinV[2] = {1, 1};
     qint32 MaxV[2] = {100, 100};
     bool randomOperand[2] = {true, true}; // the two "乱数" boxes; unchecked counts up
-    qint32 nZero = 1;                      // 1 natural numbers, 0 with zero, else all integers
+    qint32 nZero = 1;                     // 1 natural numbers, 0 with zero, else all integers
     bool fNZero = true;
     bool fNOne = true;
     bool fNotRest = false;

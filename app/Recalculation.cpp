@@ -38,8 +38,8 @@ std::optional<QString> compute(qint64 a, qint64 b, Operation operation) {
 
 } // namespace
 
-QStringList recalculateAnswers(const QStringList& first, const QStringList& second, const QStringList& answers,
-                               Operation operation, Prompts& prompts) {
+QStringList recalculateAnswers(const QStringList& first, const QStringList& second,
+                               const QStringList& answers, Operation operation, Prompts& prompts) {
     QStringList result = answers;
     for (qsizetype k = 0; k < first.size(); ++k) {
         const auto a = parseInteger64(first[k]);

@@ -93,8 +93,9 @@ bool SaveIniSets(IniFile& ini, const WorksheetSettings& s, Prompts& prompts) {
     };
     for (const auto& writeKey : keys) {
         if (!writeKey()) {
-            prompts.message(QStringLiteral("%1 に書き込めません").arg(QFileInfo(ini.path()).absoluteFilePath()),
-                            Prompts::Icon::Error);
+            prompts.message(
+                QStringLiteral("%1 に書き込めません").arg(QFileInfo(ini.path()).absoluteFilePath()),
+                Prompts::Icon::Error);
             return false;
         }
     }

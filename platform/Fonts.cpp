@@ -16,8 +16,9 @@ void registerFontSubstitutions() {
         {u"ＭＳ ゴシック", {QStringLiteral("IPAGothic")}},
         {u"ＭＳ 明朝", {QStringLiteral("IPAMincho")}},
         {u"ＭＳ Ｐ明朝", {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")}},
-        {u"CourierNew", {QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono"),
-                         QStringLiteral("Liberation Mono"), QStringLiteral("IPAGothic")}},
+        {u"CourierNew",
+         {QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono"),
+          QStringLiteral("Liberation Mono"), QStringLiteral("IPAGothic")}},
     };
     for (const auto& s : table)
         QFont::insertSubstitutions(QString::fromUtf16(s.face), s.standIns);

@@ -12,6 +12,21 @@
 namespace veridi {
 namespace {
 
+// Only ASCII blanks and tabs surround a value; full-width blanks belong to it.
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+QString trimBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 QStringList readLines(const QString& path) {
     if (path.isEmpty())
         return {};
@@ -29,22 +44,22 @@ QStringList readLines(const QString& path) {
 
 // The name of a "[Section]" line, or nothing for any other line.
 std::optional<QString> sectionName(const QString& line) {
-    const QString trimmed = line.trimmed();
+    const QString trimmed = trimBlanks(line);
     if (!trimmed.startsWith(u'['))
         return std::nullopt;
     const qsizetype close = trimmed.indexOf(u']');
-    return (close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1)).trimmed();
+    return trimBlanks(close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1));
 }
 
 // The key of a "key=value" line, or nothing.
 std::optional<QString> keyName(const QString& line) {
-    const QString trimmed = line.trimmed();
+    const QString trimmed = trimBlanks(line);
     if (trimmed.startsWith(u';') || trimmed.startsWith(u'['))
         return std::nullopt;
     const qsizetype eq = line.indexOf(u'=');
     if (eq < 0)
         return std::nullopt;
-    return line.left(eq).trimmed();
+    return trimBlanks(line.left(eq));
 }
 
 bool sameName(const QString& a, const QString& b) {
@@ -57,13 +72,13 @@ QString quoteIfNeeded(QString value) {
     value.replace(QLatin1String("\r\n"), QLatin1String(" "));
     value.replace(u'\r', u' ');
     value.replace(u'\n', u' ');
-    const bool edgeBlank = !value.isEmpty() && (value.front().isSpace() || value.back().isSpace());
+    const bool edgeBlank = !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()));
     const bool looksQuoted = value.size() >= 2 && value.front() == u'"' && value.back() == u'"';
     return edgeBlank || looksQuoted ? u'"' + value + u'"' : value;
 }
 
 QString unquote(const QString& raw) {
-    const QString trimmed = raw.trimmed();
+    const QString trimmed = trimBlanks(raw);
     if (trimmed.size() >= 2 && trimmed.front() == u'"' && trimmed.back() == u'"')
         return trimmed.mid(1, trimmed.size() - 2);
     return trimmed;
@@ -131,7 +146,7 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
             insertAt = -2;
             break;
         }
-        if (!lines[i].trimmed().isEmpty())
+        if (!trimBlanks(lines[i]).isEmpty())
             insertAt = i + 1;
     }
     if (sectionStart < 0) {

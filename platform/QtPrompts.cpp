@@ -1,6 +1,5 @@
 #include "QtPrompts.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,23 +26,24 @@ QMessageBox::Icon toQt(Prompts::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-int run(QWidget* parent, const QString& text, Prompts::Icon icon, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(toQt(icon), QApplication::applicationDisplayName(), text, buttons, parent);
+int run(QWidget* parent, const QString& title, const QString& text, Prompts::Icon icon,
+        QMessageBox::StandardButtons buttons) {
+    QMessageBox box(toQt(icon), title, text, buttons, parent);
     return box.exec();
 }
 
 } // namespace
 
 void QtPrompts::message(const QString& text, Icon icon) {
-    run(parent_, text, icon, QMessageBox::Ok);
+    run(parent_, title_, text, icon, QMessageBox::Ok);
 }
 
 bool QtPrompts::askYesNo(const QString& text, Icon icon) {
-    return run(parent_, text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return run(parent_, title_, text, icon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, Icon icon) {
-    switch (run(parent_, text, icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (run(parent_, title_, text, icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -53,7 +53,8 @@ Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, Icon icon) {
     }
 }
 
-std::optional<QString> QtPrompts::inputText(const QString& caption, const QString& prompt, const QString& preset) {
+std::optional<QString> QtPrompts::inputText(const QString& caption, const QString& prompt,
+                                            const QString& preset) {
     bool ok = false;
     const QString text = QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, preset, &ok);
     if (!ok)

@@ -9,19 +9,23 @@ namespace veridi {
 // The prompts as real dialogs, parented to a window of the program.
 class QtPrompts : public Prompts {
 public:
-    explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    // title: the caption of every message box.
+    explicit QtPrompts(QString title, QWidget* parent = nullptr)
+        : title_(std::move(title)), parent_(parent) {}
 
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const QString& text, Icon icon) override;
     bool askYesNo(const QString& text, Icon icon) override;
     Answer askYesNoCancel(const QString& text, Icon icon) override;
-    std::optional<QString> inputText(const QString& caption, const QString& prompt, const QString& preset) override;
+    std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                     const QString& preset) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     std::optional<QString> saveFileName(const SaveRequest& request) override;
 
 private:
+    QString title_;
     QWidget* parent_;
 };
 

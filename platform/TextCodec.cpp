@@ -72,7 +72,8 @@ QByteArray encodeCp932(const QString& text, bool* ok) {
 
     QByteArray out;
     std::vector<char> buffer(4096);
-    char* in = reinterpret_cast<char*>(const_cast<char16_t*>(reinterpret_cast<const char16_t*>(text.utf16())));
+    char* in =
+        reinterpret_cast<char*>(const_cast<char16_t*>(reinterpret_cast<const char16_t*>(text.utf16())));
     size_t inLeft = static_cast<size_t>(text.size()) * 2;
     while (inLeft > 0) {
         char* outPtr = buffer.data();
@@ -98,7 +99,8 @@ QString decodeCommandFile(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.mid(3));
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        const auto encoding = bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+        const auto encoding =
+            bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
         QStringDecoder decoder(encoding);
         return decoder(bytes.mid(2));
     }

@@ -23,7 +23,8 @@ bool TPageStr::SetIniSets(IniFile& ini, const QString& sName) const {
            ini.writeBool(sName, QStringLiteral("Italic"), psItalic) &&
            ini.writeInteger(sName, QStringLiteral("Size"), psSize) &&
            ini.writeString(sName, QStringLiteral("Name"), psName) &&
-           ini.writeString(sName, QStringLiteral("X"), psX) && ini.writeString(sName, QStringLiteral("Y"), psY);
+           ini.writeString(sName, QStringLiteral("X"), psX) &&
+           ini.writeString(sName, QStringLiteral("Y"), psY);
 }
 
 void TPageStr::SetSets(const QString& sStr, const QString& sName, qint32 nSize, qint32 nPos, const QString& X,

@@ -32,8 +32,8 @@ public:
 
     void SetSets(const QString& sStr, const QString& sName, qint32 nSize, qint32 nPos, const QString& X,
                  const QString& Y, bool fBold, bool fItalic);
-    void GetSets(QString& sStr, QString& sName, qint32& nSize, qint32& nPos, QString& X, QString& Y, bool& fBold,
-                 bool& fItalic) const;
+    void GetSets(QString& sStr, QString& sName, qint32& nSize, qint32& nPos, QString& X, QString& Y,
+                 bool& fBold, bool& fItalic) const;
 
     // Copies every field but psDrawn: the target keeps its own flag.
     void Assign(const TPageStr& v);

@@ -28,7 +28,8 @@ void readRange(const Options& options, const QString& name, qint32& min, qint32&
         return;
     const auto [low, high] = parseRange(name, *text);
     if (low > high)
-        throw UsageError(QStringLiteral("--%1: the minimum %2 is above the maximum %3").arg(name).arg(low).arg(high));
+        throw UsageError(
+            QStringLiteral("--%1: the minimum %2 is above the maximum %3").arg(name).arg(low).arg(high));
     min = low;
     max = high;
 }
@@ -36,10 +37,10 @@ void readRange(const Options& options, const QString& name, qint32& min, qint32&
 } // namespace
 
 std::set<QString> generatorValuedOptions() {
-    return {QStringLiteral("op"),          QStringLiteral("rows"),        QStringLiteral("cols"),
-            QStringLiteral("first"),       QStringLiteral("second"),      QStringLiteral("domain"),
-            QStringLiteral("answer-zero"), QStringLiteral("answer-one"),  QStringLiteral("remainder"),
-            QStringLiteral("d"),           QStringLiteral("seed"),        QStringLiteral("settings")};
+    return {QStringLiteral("op"),          QStringLiteral("rows"),       QStringLiteral("cols"),
+            QStringLiteral("first"),       QStringLiteral("second"),     QStringLiteral("domain"),
+            QStringLiteral("answer-zero"), QStringLiteral("answer-one"), QStringLiteral("remainder"),
+            QStringLiteral("d"),           QStringLiteral("seed"),       QStringLiteral("settings")};
 }
 
 std::set<QString> generatorSwitches() {

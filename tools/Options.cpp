@@ -4,7 +4,8 @@
 
 namespace veridi::sheettool {
 
-Options::Options(const QStringList& args, const std::set<QString>& valued, const std::set<QString>& switches) {
+Options::Options(const QStringList& args, const std::set<QString>& valued,
+                 const std::set<QString>& switches) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (!arg.startsWith(QLatin1String("--"))) {
@@ -44,7 +45,10 @@ std::optional<qint32> Options::integer(const QString& name, qint32 low, qint32 h
         return std::nullopt;
     const auto number = parseInteger32(*text);
     if (!number || *number < low || *number > high)
-        throw UsageError(QStringLiteral("--%1: %2 is not a whole number from %3 to %4").arg(name, *text).arg(low).arg(high));
+        throw UsageError(QStringLiteral("--%1: %2 is not a whole number from %3 to %4")
+                             .arg(name, *text)
+                             .arg(low)
+                             .arg(high));
     return number;
 }
 

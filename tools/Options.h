@@ -5,8 +5,8 @@
 
 #include <map>
 #include <optional>
-#include <stdexcept>
 #include <set>
+#include <stdexcept>
 
 namespace veridi::sheettool {
 

@@ -1,7 +1,7 @@
 #include "GeneratorOptions.h"
 #include "Options.h"
-#include "Subcommands.h"
 #include "StderrPrompts.h"
+#include "Subcommands.h"
 
 #include "Generator.h"
 #include "RandomSource.h"
@@ -17,8 +17,9 @@ int runProblems(const QStringList& args) {
     if (!options.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument %1").arg(options.positional().first()));
 
-    const bool confirm = options.choice(QStringLiteral("confirm"), {QStringLiteral("yes"), QStringLiteral("no")})
-                             .value_or(QStringLiteral("no")) == QLatin1String("yes");
+    const bool confirm =
+        options.choice(QStringLiteral("confirm"), {QStringLiteral("yes"), QStringLiteral("no")})
+            .value_or(QStringLiteral("no")) == QLatin1String("yes");
     const GeneratorSettings settings = generatorSettingsFrom(options);
     RandomSource random = randomSourceFrom(options);
     StderrPrompts prompts(confirm);
@@ -28,7 +29,8 @@ int runProblems(const QStringList& args) {
         return 3;
     QByteArray out;
     for (qsizetype i = 0; i < problems->first.size(); ++i)
-        out += (problems->first[i] + u'\t' + problems->second[i] + u'\t' + problems->answers[i] + u'\n').toUtf8();
+        out += (problems->first[i] + u'\t' + problems->second[i] + u'\t' + problems->answers[i] + u'\n')
+                   .toUtf8();
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     return 0;
 }

@@ -27,7 +27,8 @@ Prompts::Answer StderrPrompts::askYesNoCancel(const QString& text, Icon) {
     return answerYes_ ? Answer::Yes : Answer::No;
 }
 
-std::optional<QString> StderrPrompts::inputText(const QString& caption, const QString& prompt, const QString&) {
+std::optional<QString> StderrPrompts::inputText(const QString& caption, const QString& prompt,
+                                                const QString&) {
     printLine(caption + QStringLiteral(": ") + prompt);
     return std::nullopt;
 }

@@ -13,7 +13,8 @@ public:
     void message(const QString& text, Icon icon) override;
     bool askYesNo(const QString& text, Icon icon) override;
     Answer askYesNoCancel(const QString& text, Icon icon) override;
-    std::optional<QString> inputText(const QString& caption, const QString& prompt, const QString& preset) override;
+    std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                     const QString& preset) override;
     std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
     std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
     std::optional<QString> saveFileName(const SaveRequest&) override { return std::nullopt; }

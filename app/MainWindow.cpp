@@ -1,0 +1,288 @@
+#include "MainWindow.h"
+
+#include "EntryChecks.h"
+#include "Generator.h"
+#include "OperationNames.h"
+#include "ProblemSet.h"
+#include "Prompts.h"
+#include "Recalculation.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTimer>
+
+namespace veridi {
+namespace {
+
+const QString kDateTimeSection = QStringLiteral("DateTime");
+
+ExamFontSpec fontSpecOf(const QFont& font) {
+    ExamFontSpec spec;
+    spec.Name = font.family();
+    spec.Size = font.pointSize();
+    spec.Bold = font.bold();
+    spec.Italic = font.italic();
+    return spec;
+}
+
+// Focus that comes and goes with the whole window (another window activated, a menu or a
+// message box opened) is no entering or leaving of a box.
+bool movesBetweenControls(const QFocusEvent* event) {
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
+QStringList listLines(const QPlainTextEdit* memo) {
+    return linesOf(memo->toPlainText());
+}
+
+void setListLines(QPlainTextEdit* memo, const QStringList& lines) {
+    memo->setPlainText(textOf(lines));
+}
+
+} // namespace
+
+TForm1::TForm1(Prompts& prompts, const QString& settingsPath, RandomSource random, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), ini_(settingsPath), random_(std::move(random)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("自然数の加減乗除"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    buildControls();
+    buildMenus();
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    FormDestroy();
+}
+
+void TForm1::FormCreate() {
+    // The random generator arrives seeded (from the clock in the program).
+    DateTime.GetIniSets(ini_, kDateTimeSection, QString(), 0, QStringLiteral("0"), QStringLiteral("0"));
+    Memo1->clear();
+    Memo2->clear();
+    Sets = WorksheetSettings();
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm1::FormShow() {
+    LoadIniSets(ini_, Sets, fontSpecOf(font()));
+
+    EdtRow->setText(QString::number(Sets.ExamRowN));
+    EdtCol->setText(QString::number(Sets.ExamColN));
+    EdtTotal->setText(QString::number(qint64(Sets.ExamRowN) * Sets.ExamColN));
+
+    // The date line gets a default place while it has never been placed.
+    if (DateTime.psPos == 0 && DateTime.psX == QLatin1String("0") && DateTime.psY == QLatin1String("0")) {
+        DateTime.psPos = 4;
+        DateTime.psSize = 11;
+        DateTime.psX = QStringLiteral("80");
+        DateTime.psY = QStringLiteral("10");
+    }
+
+    (Sets.nZero == 0 ? Z1 : Sets.nZero == 1 ? P1 : I1)->setChecked(true);
+    // Setting the boxes runs their handlers, which leaves the fields as loaded.
+    CBoxRest->setChecked(Sets.fNotRest);
+    CBoxNZero->setChecked(Sets.fNZero);
+    CBoxNOne->setChecked(Sets.fNOne);
+}
+
+void TForm1::FormHide() {
+    SaveIniSets(ini_, Sets, prompts_);
+}
+
+void TForm1::FormDestroy() {
+    DateTime.SetIniSets(ini_, kDateTimeSection);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        FormShow();
+    QMainWindow::showEvent(event);
+}
+
+void TForm1::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous())
+        FormHide();
+    QMainWindow::hideEvent(event);
+}
+
+void TForm1::TabControl1Change() {
+    const OperationNames names = operationNames(Operation(TabControl1->currentIndex()));
+    Label1->setText(names.first);
+    Label3->setText(names.first);
+    Label2->setText(names.second);
+    Label4->setText(names.second);
+    LblKigou->setText(names.sign);
+    CBoxRest->setVisible(TabControl1->currentIndex() == int(Operation::Division));
+    Memo1->clear();
+    Memo2->clear();
+    Memo3->clear();
+}
+
+bool TForm1::isCheckedBox(const QObject* object) const {
+    return object == EdtRow || object == EdtCol || object == EdtMin1 || object == EdtMax1 ||
+           object == EdtMin2 || object == EdtMax2;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (isCheckedBox(watched) && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (movesBetweenControls(focus)) {
+            if (event->type() == QEvent::FocusIn) {
+                EdtTmp = box->text();
+            } else {
+                // The check runs once the focus has settled on its new control, so that its
+                // message box does not interrupt the move; the entry text goes with it.
+                QPointer<QLineEdit> left(box);
+                const QString remembered = EdtTmp;
+                QTimer::singleShot(0, this, [this, left, remembered] {
+                    if (left)
+                        runExitCheck(left, remembered);
+                });
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::runExitCheck(QLineEdit* box, const QString& remembered) {
+    if (box == EdtRow)
+        EdtRowExit(remembered);
+    else if (box == EdtCol)
+        EdtColExit(remembered);
+    else
+        EdtMin1Exit(box, remembered);
+}
+
+void TForm1::EdtMin1Exit(QLineEdit* box, const QString& remembered) {
+    const bool isMinimum = box == EdtMin1 || box == EdtMin2;
+    const QLineEdit* paired = box == EdtMin1   ? EdtMax1
+                              : box == EdtMax1 ? EdtMin1
+                              : box == EdtMin2 ? EdtMax2
+                                               : EdtMin2;
+    if (const auto message = checkRangeBox(isMinimum, box->text(), paired->text())) {
+        prompts_.message(*message, Prompts::Icon::Warning);
+        box->setText(remembered);
+    }
+}
+
+void TForm1::EdtRowExit(const QString& remembered) {
+    const GridCheck check = checkRows(EdtRow->text(), EdtCol->text());
+    if (check.message) {
+        prompts_.message(*check.message, Prompts::Icon::Warning);
+        EdtRow->setText(remembered);
+        return;
+    }
+    EdtTotal->setText(QString::number(check.total));
+    Sets.ExamRowN = check.value;
+}
+
+void TForm1::EdtColExit(const QString& remembered) {
+    const GridCheck check = checkCols(EdtCol->text(), EdtRow->text());
+    if (check.message) {
+        prompts_.message(*check.message, Prompts::Icon::Warning);
+        EdtCol->setText(remembered);
+        return;
+    }
+    EdtTotal->setText(QString::number(check.total));
+    Sets.ExamColN = check.value;
+}
+
+void TForm1::BtnMakeClick() {
+    // From its keyboard accelerator the button runs while a box still has the focus and has not
+    // been checked; check it first, as leaving it would.
+    if (QWidget* focused = QApplication::focusWidget(); isCheckedBox(focused))
+        runExitCheck(static_cast<QLineEdit*>(focused), EdtTmp);
+
+    GeneratorSettings s;
+    s.operation = Operation(TabControl1->currentIndex());
+    s.MinV[0] = rangeBoxValue(true, EdtMin1->text());
+    s.MinV[1] = rangeBoxValue(true, EdtMin2->text());
+    s.MaxV[0] = rangeBoxValue(false, EdtMax1->text());
+    s.MaxV[1] = rangeBoxValue(false, EdtMax2->text());
+    s.randomOperand[0] = CBox1->isChecked();
+    s.randomOperand[1] = CBox2->isChecked();
+    s.nZero = Sets.nZero;
+    s.fNZero = Sets.fNZero;
+    s.fNOne = Sets.fNOne;
+    s.fNotRest = Sets.fNotRest;
+    s.rnd_D = Sets.rnd_D;
+    s.ExamRowN = Sets.ExamRowN;
+    s.ExamColN = Sets.ExamColN;
+
+    const auto problems = ProblemGenerator(random_, prompts_).Make(s);
+    if (!problems)
+        return;
+    setListLines(Memo1, problems->first);
+    setListLines(Memo2, problems->second);
+    setListLines(Memo3, problems->answers);
+}
+
+void TForm1::BtnClearClick() {
+    Memo1->clear();
+    Memo2->clear();
+    Memo3->clear();
+}
+
+void TForm1::BtnCalClick() {
+    const QStringList first = listLines(Memo1);
+    if (first.isEmpty())
+        return;
+    setListLines(Memo3, recalculateAnswers(first, listLines(Memo2), listLines(Memo3),
+                                           Operation(TabControl1->currentIndex()), prompts_));
+}
+
+void TForm1::CBoxNZeroClick() {
+    Sets.fNZero = CBoxNZero->isChecked();
+}
+
+void TForm1::CBoxNOneClick() {
+    Sets.fNOne = CBoxNOne->isChecked();
+}
+
+void TForm1::CBoxRestClick() {
+    Sets.fNotRest = CBoxRest->isChecked();
+}
+
+void TForm1::Exit1Click() {
+    close();
+}
+
+void TForm1::N5Click() {
+    if (const auto name = prompts_.inputText(QStringLiteral("名前の見出し"),
+                                             QStringLiteral("見出しの文字列を入力して下さい"), Sets.sName))
+        Sets.sName = *name;
+}
+
+void TForm1::P1Click() {
+    P1->setChecked(true);
+    Sets.nZero = 1;
+}
+
+void TForm1::Z1Click() {
+    Z1->setChecked(true);
+    Sets.nZero = 0;
+}
+
+void TForm1::I1Click() {
+    I1->setChecked(true);
+    Sets.nZero = -1;
+}
+
+} // namespace veridi

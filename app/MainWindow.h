@@ -1,0 +1,108 @@
+#pragma once
+
+#include "IniFile.h"
+#include "PageStr.h"
+#include "RandomSource.h"
+#include "WorksheetSettings.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabBar;
+
+namespace veridi {
+
+class Prompts;
+
+// The main window: the generator's inputs, the problem set and the worksheet settings. The
+// controls carry the names of the form design; the logic lives in the generator, the
+// recalculation, the entry checks and the settings.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    TForm1(Prompts& prompts, const QString& settingsPath, RandomSource random, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    QTabBar* TabControl1 = nullptr;
+    QLineEdit* EdtRow = nullptr;
+    QLineEdit* EdtCol = nullptr;
+    QLineEdit* EdtTotal = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* LblKigou = nullptr;
+    QLineEdit* EdtMin1 = nullptr;
+    QLineEdit* EdtMax1 = nullptr;
+    QLineEdit* EdtMin2 = nullptr;
+    QLineEdit* EdtMax2 = nullptr;
+    QCheckBox* CBox1 = nullptr;
+    QCheckBox* CBox2 = nullptr;
+    QPushButton* BtnMake = nullptr;
+    QPushButton* BtnClear = nullptr;
+    QCheckBox* CBoxNOne = nullptr;
+    QCheckBox* CBoxNZero = nullptr;
+    QCheckBox* CBoxRest = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* BtnCal = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* N5 = nullptr;
+    QAction* P1 = nullptr;
+    QAction* Z1 = nullptr;
+    QAction* I1 = nullptr;
+
+    WorksheetSettings Sets;
+    TPageStr DateTime;
+    // The text of the box that has the focus, as it was when the box was entered.
+    QString EdtTmp;
+
+    void TabControl1Change();
+    void BtnMakeClick();
+    void BtnClearClick();
+    void BtnCalClick();
+    void CBoxNZeroClick();
+    void CBoxNOneClick();
+    void CBoxRestClick();
+    void Exit1Click();
+    void N5Click();
+    void P1Click();
+    void Z1Click();
+    void I1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+    void FormDestroy();
+
+    void buildControls();
+    void buildMenus();
+    // The check of a box that is left; remembered is the text it had on entry.
+    void runExitCheck(QLineEdit* box, const QString& remembered);
+    void EdtMin1Exit(QLineEdit* box, const QString& remembered);
+    void EdtRowExit(const QString& remembered);
+    void EdtColExit(const QString& remembered);
+    bool isCheckedBox(const QObject* object) const;
+
+    Prompts& prompts_;
+    IniFile ini_;
+    RandomSource random_;
+    QActionGroup* domainGroup_ = nullptr;
+};
+
+} // namespace veridi
