@@ -181,6 +181,8 @@ QString FormatReal(Real v) {
     if (!std::isfinite(v))
         return std::isnan(v) ? QStringLiteral("NAN")
                              : (v < 0 ? QStringLiteral("-INF") : QStringLiteral("INF"));
+    if (v == 0)
+        v = 0; // no sign for a negative zero
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14Le", v);
     // buffer: [-]d.ddddddddddddddde[+-]x..; rebuilt with a sign column and a four-digit exponent.
