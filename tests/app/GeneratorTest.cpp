@@ -1,0 +1,272 @@
+#include "Generator.h"
+#include "FakePrompts.h"
+#include "NumberText.h"
+#include "RandomSource.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace veridi;
+using veridi::test::FakePrompts;
+
+namespace {
+
+GeneratorSettings settingsFor(Operation op, qint32 min1, qint32 max1, qint32 min2, qint32 max2) {
+    GeneratorSettings s;
+    s.operation = op;
+    s.MinV[0] = min1;
+    s.MaxV[0] = max1;
+    s.MinV[1] = min2;
+    s.MaxV[1] = max2;
+    return s;
+}
+
+std::vector<qint64> numbers(const QStringList& lines) {
+    std::vector<qint64> values;
+    for (const QString& line : lines)
+        values.push_back(parseInteger64(line).value());
+    return values;
+}
+
+struct GeneratorRun {
+    FakePrompts prompts;
+    RandomSource random{12345};
+    std::optional<ProblemSet> make(const GeneratorSettings& s) {
+        return ProblemGenerator(random, prompts).Make(s);
+    }
+};
+
+} // namespace
+
+TEST(DrawOperand, EqualBoundsGiveThatValueForEveryD) {
+    RandomSource random(1);
+    for (qint32 d : {0, 1, 5, -5, 1000})
+        for (int i = 0; i < 50; ++i)
+            EXPECT_EQ(DrawOperand(42, 42, d, random), 42);
+}
+
+TEST(DrawOperand, UniformDrawCoversTheWholeRangeAndNothingElse) {
+    RandomSource random(2);
+    std::vector<int> seen(11, 0);
+    for (int i = 0; i < 11000; ++i) {
+        const qint32 v = DrawOperand(-5, 5, 0, random);
+        ASSERT_GE(v, -5);
+        ASSERT_LE(v, 5);
+        ++seen[size_t(v + 5)];
+    }
+    for (int count : seen)
+        EXPECT_GT(count, 700); // 1000 expected for each value
+}
+
+TEST(DrawOperand, UniformDrawSpansTheFull32BitRange) {
+    RandomSource random(3);
+    bool negative = false, positive = false;
+    for (int i = 0; i < 200; ++i) {
+        const qint32 v =
+            DrawOperand(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(), 0, random);
+        negative |= v < -1000000;
+        positive |= v > 1000000;
+    }
+    EXPECT_TRUE(negative && positive);
+}
+
+TEST(DrawOperand, PositiveDClustersAboveTheMinimumAndNegativeBelowTheMaximum) {
+    RandomSource random(4);
+    std::vector<qint32> low, high;
+    for (int i = 0; i < 4000; ++i) {
+        low.push_back(DrawOperand(1, 100, 5, random));
+        high.push_back(DrawOperand(1, 100, -5, random));
+    }
+    EXPECT_GE(*std::min_element(low.begin(), low.end()), 1);
+    EXPECT_LE(*std::max_element(high.begin(), high.end()), 100);
+    // The upper half of a normal curve with sd 20 starting at 1: median near 1 + 0.674 × 20.
+    std::nth_element(low.begin(), low.begin() + 2000, low.end());
+    std::nth_element(high.begin(), high.begin() + 2000, high.end());
+    EXPECT_NEAR(low[2000], 14, 4);
+    EXPECT_NEAR(high[2000], 87, 4);
+}
+
+TEST(DrawOperand, ZeroMaximumGivesNoSpread) {
+    RandomSource random(5);
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(DrawOperand(-5, 0, 3, random), -5);
+        EXPECT_EQ(DrawOperand(-5, 0, -3, random), 0);
+    }
+}
+
+TEST(DrawOperand, ImpossibleNormalDrawsEndAndStayInRange) {
+    RandomSource random(6);
+    // The mean is the excluded bottom of the 32-bit range and there is no spread, or almost none.
+    const qint32 v1 = DrawOperand(std::numeric_limits<qint32>::min(), 0, 1, random);
+    EXPECT_LE(v1, 0);
+    const qint32 v2 = DrawOperand(std::numeric_limits<qint32>::min(), 1, 1000000000, random);
+    EXPECT_LE(v2, 1);
+}
+
+TEST(DrawOperand, AReversedRangeStaysWithinTheTypedValues) {
+    RandomSource random(7);
+    for (qint32 d : {0, 3, -3})
+        for (int i = 0; i < 200; ++i) {
+            const qint32 v = DrawOperand(50, 10, d, random);
+            EXPECT_GE(v, 10);
+            EXPECT_LE(v, 50);
+        }
+}
+
+TEST(Generator, AdditionOfNaturalNumbersWithoutZeroOrOneAnswers) {
+    GeneratorRun run;
+    GeneratorSettings s = settingsFor(Operation::Addition, 1, 100, 1, 100);
+    s.ExamRowN = 10;
+    s.ExamColN = 2;
+    const auto set = run.make(s);
+    ASSERT_TRUE(set);
+    ASSERT_EQ(set->first.size(), 20);
+    ASSERT_EQ(set->second.size(), 20);
+    ASSERT_EQ(set->answers.size(), 20);
+    const auto a = numbers(set->first), b = numbers(set->second), c = numbers(set->answers);
+    for (size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(c[i], a[i] + b[i]);
+        EXPECT_GE(c[i], 2);
+    }
+    EXPECT_TRUE(run.prompts.messages.isEmpty());
+}
+
+TEST(Generator, SubtractionOfNaturalNumbersKeepsOnlyPositiveDifferences) {
+    GeneratorRun run;
+    const auto set = run.make(settingsFor(Operation::Subtraction, 1, 10, 5, 20));
+    ASSERT_TRUE(set);
+    for (qint64 answer : numbers(set->answers)) {
+        EXPECT_GE(answer, 1);
+        EXPECT_LE(answer, 5);
+    }
+}
+
+TEST(Generator, CountedOperandsRunFromMinimumToMaximumAndStartAgain) {
+    GeneratorRun run;
+    GeneratorSettings s = settingsFor(Operation::Multiplication, 1, 3, 7, 7);
+    s.randomOperand[0] = false;
+    s.ExamRowN = 7;
+    const auto set = run.make(s);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(set->first, QStringList({"1", "2", "3", "1", "2", "3", "1"}));
+    EXPECT_EQ(set->answers, QStringList({"7", "14", "21", "7", "14", "21", "7"}));
+}
+
+TEST(Generator, CountingUpToTheLargestIntegerStartsAgainWithoutOverflow) {
+    GeneratorRun run;
+    GeneratorSettings s = settingsFor(Operation::Addition, 2147483646, 2147483647, 1, 1);
+    s.randomOperand[0] = false;
+    s.ExamRowN = 3;
+    const auto set = run.make(s);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(set->first, QStringList({"2147483646", "2147483647", "2147483646"}));
+    EXPECT_EQ(set->answers.at(1), u"2147483648"_qs); // 64-bit answer
+}
+
+TEST(Generator, UnsatisfiableProblemAsksAndYesKeepsTheLastAttempt) {
+    GeneratorRun run;
+    GeneratorSettings s = settingsFor(Operation::Subtraction, 1, 10, 1, 10);
+    s.randomOperand[0] = s.randomOperand[1] = false;
+    s.ExamRowN = 2;
+    run.prompts.yesNoAnswers = {true, true};
+    const auto set = run.make(s);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(run.prompts.messages, QStringList({u"最大値や最小値の条件は合っていますか?"_qs,
+                                                 u"最大値や最小値の条件は合っていますか?"_qs}));
+    EXPECT_EQ(set->first, QStringList({"1", "2"}));
+    EXPECT_EQ(set->second, QStringList({"1", "2"}));
+    EXPECT_EQ(set->answers, QStringList({"0", "0"}));
+}
+
+TEST(Generator, NoEndsTheRunWithoutAResult) {
+    GeneratorRun run;
+    GeneratorSettings s = settingsFor(Operation::Subtraction, 1, 10, 1, 10);
+    s.randomOperand[0] = s.randomOperand[1] = false;
+    run.prompts.yesNoAnswers = {false};
+    EXPECT_FALSE(run.make(s));
+    EXPECT_EQ(run.prompts.messages.size(), 1); // asked once, then stopped
+}
+
+TEST(Generator, DivisionWithoutRemainderLowersTheDividend) {
+    GeneratorRun run;
+    GeneratorSettings s = settingsFor(Operation::Division, 10, 10, 3, 3);
+    s.randomOperand[0] = s.randomOperand[1] = false;
+    s.ExamRowN = 1;
+    s.fNotRest = true;
+    auto set = run.make(s);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(set->first, QStringList({"9"}));
+    EXPECT_EQ(set->second, QStringList({"3"}));
+    EXPECT_EQ(set->answers, QStringList({"3"}));
+
+    s.fNotRest = false;
+    set = run.make(s);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(set->first, QStringList({"10"}));
+    EXPECT_EQ(set->answers, QStringList({u"3 あまり 1"_qs}));
+}
+
+TEST(Generator, DivisionTruncatesTowardZeroWithTheDividendsSign) {
+    GeneratorRun run;
+    GeneratorSettings s = settingsFor(Operation::Division, -7, -7, 2, 2);
+    s.randomOperand[0] = s.randomOperand[1] = false;
+    s.nZero = -1;
+    s.ExamRowN = 1;
+    const auto set = run.make(s);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(set->answers, QStringList({u"-3 あまり -1"_qs}));
+}
+
+TEST(Generator, DivisionByZeroIsNeverAcceptedAndAKeptOneSaysSo) {
+    GeneratorRun run;
+    GeneratorSettings s = settingsFor(Operation::Division, 1, 100, 0, 0);
+    s.ExamRowN = 1;
+    s.fNotRest = true;
+    run.prompts.yesNoAnswers = {true};
+    const auto set = run.make(s);
+    ASSERT_TRUE(set);
+    EXPECT_EQ(run.prompts.messages.size(), 1);
+    EXPECT_EQ(set->second, QStringList({"0"}));
+    EXPECT_EQ(set->answers, QStringList({u"--- Divid by zero"_qs}));
+}
+
+TEST(Generator, NumberDomainsBoundOperandsAndAnswers) {
+    struct Row {
+        qint32 nZero;
+        qint64 lowest;
+    };
+    for (const Row row : {Row{1, 1}, Row{0, 0}}) {
+        GeneratorRun run;
+        GeneratorSettings s = settingsFor(Operation::Subtraction, -10, 10, -10, 10);
+        s.nZero = row.nZero;
+        s.fNZero = s.fNOne = false;
+        s.ExamRowN = 20;
+        const auto set = run.make(s);
+        ASSERT_TRUE(set);
+        for (const auto& list : {set->first, set->second, set->answers})
+            for (qint64 v : numbers(list))
+                EXPECT_GE(v, row.lowest) << "domain " << row.nZero;
+    }
+    GeneratorRun run;
+    GeneratorSettings s = settingsFor(Operation::Subtraction, -10, -10, 5, 5);
+    s.nZero = 5; // any value but 0 and 1 allows every integer
+    s.ExamRowN = 1;
+    EXPECT_EQ(run.make(s)->answers, QStringList({"-15"}));
+}
+
+TEST(Generator, NoProblemsForAnEmptyGrid) {
+    GeneratorRun run;
+    GeneratorSettings s;
+    s.ExamRowN = 0;
+    const auto set = run.make(s);
+    ASSERT_TRUE(set);
+    EXPECT_TRUE(set->first.isEmpty() && set->second.isEmpty() && set->answers.isEmpty());
+}
+
+TEST(Generator, SameSeedSameProblems) {
+    RandomSource r1(99), r2(99);
+    FakePrompts p1, p2;
+    const GeneratorSettings s;
+    EXPECT_EQ(ProblemGenerator(r1, p1).Make(s)->first, ProblemGenerator(r2, p2).Make(s)->first);
+}

@@ -1,0 +1,205 @@
+#include "MainWindow.h"
+#include "FakePrompts.h"
+#include "IniFile.h"
+#include "TextCodec.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace veridi;
+using veridi::test::FakePrompts;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("veridi.ini"));
+    FakePrompts prompts;
+    std::unique_ptr<TForm1> form;
+
+    void open() {
+        form = std::make_unique<TForm1>(prompts, path, RandomSource(7));
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void close() {
+        form->close();
+        form.reset();
+    }
+    // Types into a box the way a user does: enter it, replace its text, leave it for another.
+    void typeInto(QLineEdit* box, const QString& text, QWidget* next) {
+        box->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        next->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    QString fileText() {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? decodeCp932(file.readAll()) : QString();
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsWithTheDesignedControls) {
+    open();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("自然数の加減乗除"));
+    EXPECT_EQ(form->centralWidget()->size(), QSize(580, 525));
+    EXPECT_EQ(form->TabControl1->count(), 4);
+    EXPECT_EQ(form->TabControl1->tabText(3), QStringLiteral("わり算"));
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("たされる数"));
+    EXPECT_EQ(form->LblKigou->text(), QStringLiteral("＋"));
+    EXPECT_EQ(form->EdtRow->text(), u"10"_qs);
+    EXPECT_EQ(form->EdtCol->text(), u"1"_qs);
+    EXPECT_EQ(form->EdtTotal->text(), u"10"_qs);
+    EXPECT_EQ(form->EdtMin1->text(), u"1"_qs);
+    EXPECT_EQ(form->EdtMax2->text(), u"100"_qs);
+    EXPECT_TRUE(form->CBox1->isChecked() && form->CBox2->isChecked());
+    EXPECT_TRUE(form->CBoxNZero->isChecked() && form->CBoxNOne->isChecked());
+    EXPECT_FALSE(form->CBoxRest->isVisible());
+    EXPECT_TRUE(form->P1->isChecked());
+    EXPECT_EQ(form->Memo1->font().pixelSize(), 12);
+}
+
+TEST_F(MainWindowTest, SwitchingToDivisionRelabelsAndEmptiesTheLists) {
+    open();
+    form->BtnMake->click();
+    ASSERT_FALSE(form->Memo1->toPlainText().isEmpty());
+    form->TabControl1->setCurrentIndex(3);
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("わられる数"));
+    EXPECT_EQ(form->Label3->text(), QStringLiteral("わられる数"));
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("わる数"));
+    EXPECT_EQ(form->Label4->text(), QStringLiteral("わる数"));
+    EXPECT_EQ(form->LblKigou->text(), QStringLiteral("÷"));
+    EXPECT_TRUE(form->CBoxRest->isVisible());
+    EXPECT_TRUE(form->Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(form->Memo2->toPlainText().isEmpty());
+    EXPECT_TRUE(form->Memo3->toPlainText().isEmpty());
+    form->TabControl1->setCurrentIndex(1);
+    EXPECT_EQ(form->LblKigou->text(), QStringLiteral("－"));
+    EXPECT_FALSE(form->CBoxRest->isVisible());
+}
+
+TEST_F(MainWindowTest, RejectedValuesAreReportedAndRestored) {
+    open();
+    typeInto(form->EdtMin1, u"200"_qs, form->EdtMax1);
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("最小値は最大値以下でなければなりません")}));
+    EXPECT_EQ(form->EdtMin1->text(), u"1"_qs);
+
+    prompts.messages.clear();
+    typeInto(form->EdtMin2, u"50"_qs, form->EdtMax2);
+    typeInto(form->EdtMax2, u"50"_qs, form->EdtMin1);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(form->EdtMax2->text(), u"50"_qs);
+
+    typeInto(form->EdtMax1, u"abc"_qs, form->EdtMin1);
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("数を入力して下さい")}));
+    EXPECT_EQ(form->EdtMax1->text(), u"100"_qs);
+
+    prompts.messages.clear();
+    typeInto(form->EdtCol, u"5"_qs, form->EdtRow);
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("列は１以上４以下でなければなりません")}));
+    EXPECT_EQ(form->EdtCol->text(), u"1"_qs);
+
+    prompts.messages.clear();
+    typeInto(form->EdtCol, u"2"_qs, form->EdtRow);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(form->EdtTotal->text(), u"20"_qs);
+    EXPECT_EQ(form->Sets.ExamColN, 2);
+
+    typeInto(form->EdtCol, u"3"_qs, form->EdtRow);
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("問題数は１以上２０以下でなければなりません")}));
+    EXPECT_EQ(form->EdtCol->text(), u"2"_qs);
+    EXPECT_EQ(form->Sets.ExamColN, 2);
+}
+
+TEST_F(MainWindowTest, MakeFromItsAcceleratorChecksTheFocusedBoxFirst) {
+    open();
+    form->EdtMax1->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    form->EdtMax1->selectAll();
+    QTest::keyClicks(form->EdtMax1, u"0"_qs); // below the minimum 1
+    // The accelerator runs the handler while the box keeps the focus.
+    form->BtnMakeClick();
+    ASSERT_EQ(prompts.messages, QStringList({QStringLiteral("最大値は最小値以上でなければなりません")}));
+    EXPECT_EQ(form->EdtMax1->text(), u"100"_qs);
+    const QStringList first = form->Memo1->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(first.size(), 10);
+    for (const QString& line : first)
+        EXPECT_GE(line.toInt(), 1);
+}
+
+TEST_F(MainWindowTest, MakeThenRecalculateOnAnotherTab) {
+    open();
+    form->TabControl1->setCurrentIndex(1);
+    form->Memo1->setPlainText(u"9\n8\n"_qs);
+    form->Memo2->setPlainText(u"4\nx\n"_qs);
+    form->BtnCal->click();
+    EXPECT_EQ(form->Memo3->toPlainText(), u"5\n---\n"_qs);
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("数値に変換できません 2行目")}));
+    form->BtnClear->click();
+    EXPECT_TRUE(form->Memo1->toPlainText().isEmpty() && form->Memo3->toPlainText().isEmpty());
+}
+
+TEST_F(MainWindowTest, NoToTheQuestionLeavesTheListsAsTheyWere) {
+    open();
+    form->Memo1->setPlainText(u"keep\n"_qs);
+    form->TabControl1->setCurrentIndex(3);
+    form->Memo1->setPlainText(u"keep\n"_qs);
+    form->EdtMin2->setText(u"0"_qs);
+    form->EdtMax2->setText(u"0"_qs);
+    prompts.yesNoAnswers = {false};
+    form->BtnMake->click();
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("最大値や最小値の条件は合っていますか?")}));
+    EXPECT_EQ(form->Memo1->toPlainText(), u"keep\n"_qs);
+}
+
+TEST_F(MainWindowTest, SettingsAreCreatedOnCloseAndReadBackOnTheNextStart) {
+    open();
+    form->I1->trigger();
+    form->CBoxNOne->setChecked(false);
+    typeInto(form->EdtRow, u"5"_qs, form->EdtCol);
+    prompts.textAnswers = {QStringLiteral("おなまえ")};
+    form->N5->trigger();
+    close();
+
+    const QString text = fileText();
+    EXPECT_TRUE(text.startsWith(u"[Page]\r\nHeader=\r\n"_qs));
+    EXPECT_TRUE(text.contains(u"[DateTime]\r\nString=\r\nPos=4\r\n"_qs)); // the date line got its place
+    EXPECT_TRUE(text.contains(u"Name=おなまえ\r\n"_qs));
+    EXPECT_TRUE(text.contains(u"Row=5\r\n"_qs));
+
+    open();
+    EXPECT_TRUE(form->I1->isChecked());
+    EXPECT_FALSE(form->P1->isChecked());
+    EXPECT_FALSE(form->CBoxNOne->isChecked());
+    EXPECT_EQ(form->EdtRow->text(), u"5"_qs);
+    EXPECT_EQ(form->EdtTotal->text(), u"5"_qs);
+    EXPECT_EQ(form->Sets.sName, QStringLiteral("おなまえ"));
+    EXPECT_EQ(form->DateTime.psX, u"80"_qs);
+    EXPECT_EQ(form->DateTime.psSize, 11);
+}
+
+TEST_F(MainWindowTest, AnyOtherDomainValueChecksAllIntegers) {
+    IniFile ini(path);
+    ASSERT_TRUE(ini.writeInteger(u"Exam"_qs, u"Numerical"_qs, 5));
+    open();
+    EXPECT_TRUE(form->I1->isChecked());
+    EXPECT_EQ(form->Sets.nZero, 5);
+}
