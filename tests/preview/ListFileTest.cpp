@@ -1,0 +1,122 @@
+#include "ListFile.h"
+#include "FileError.h"
+#include "TempFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace veridi {
+namespace {
+
+struct ListRow {
+    const char* name;
+    std::map<QString, QByteArray> files;
+    QStringList expected;
+};
+
+// Every row reads the list source file "src.prv" from a folder holding the row's files.
+TEST(LoadListFile, FirstLineIndirectionAndIncludeExpansion) {
+    const ListRow rows[] = {
+        {"missing list source file gives an empty list", {{"other.prv", "Line,1,1,2,2"}}, {}},
+        {"a command file is its own list, first line included",
+         {{"src.prv", "Line,1,1,2,2\r\nColor,RED"}},
+         {"Line,1,1,2,2", "Color,RED"}},
+        {"a first line naming an existing file takes that file's lines",
+         {{"src.prv", "real.prv\r\nLine,9,9,9,9"}, {"real.prv", "Line,1,1,2,2\r\nColor,RED"}},
+         {"Line,1,1,2,2", "Color,RED"}},
+        {"the named file's INCLUDE lines are expanded too",
+         {{"src.prv", "real.prv"}, {"real.prv", "INCLUDE,part.prv\nLine,2,2,3,3"}, {"part.prv", "Color,RED"}},
+         {"Color,RED", "Line,2,2,3,3"}},
+        {"a first line naming no file is kept as a line",
+         {{"src.prv", "nothing.prv\nLine,1,1,2,2"}},
+         {"nothing.prv", "Line,1,1,2,2"}},
+        {"blanks around the named file are not part of its name",
+         {{"src.prv", "  real.prv \t\r\nLine,9,9,9,9"}, {"real.prv", "Color,RED"}},
+         {"Color,RED"}},
+        {"blank and control-character lines are dropped, others kept unchanged",
+         {{"src.prv", "  Line,1,1,2,2  \r\n\r\n   \r\n\t\x01\r\nColor,RED"}},
+         {"  Line,1,1,2,2  ", "Color,RED"}},
+        {"include in lower case and with blanks is expanded",
+         {{"src.prv", " include , part.prv \nColor,RED"}, {"part.prv", "Line,1,1,2,2"}},
+         {"Line,1,1,2,2", "Color,RED"}},
+        {"an included file's lines are taken unchanged",
+         {{"src.prv", "INCLUDE,part.prv"}, {"part.prv", "  TextOut,1,1,\"a, b\"  "}},
+         {"  TextOut,1,1,\"a, b\"  "}},
+        {"a quoted file name is included",
+         {{"src.prv", "INCLUDE,\"my part.prv\""}, {"my part.prv", "Color,RED"}},
+         {"Color,RED"}},
+        {"INCLUDE with three fields or alone stays",
+         {{"src.prv", "INCLUDE,part.prv,x\nINCLUDE\nINCLUDE,part.prv,"}, {"part.prv", "Color,RED"}},
+         {"INCLUDE,part.prv,x", "INCLUDE", "INCLUDE,part.prv,"}},
+        {"INCLUDE of a missing file disappears silently",
+         {{"src.prv", "Line,1,1,2,2\nINCLUDE,gone.prv\nColor,RED"}},
+         {"Line,1,1,2,2", "Color,RED"}},
+        {"INCLUDE of a folder is like a missing file", {{"src.prv", "INCLUDE,.\nColor,RED"}}, {"Color,RED"}},
+        {"a chain of three files is fully expanded and loses every blank line",
+         {{"src.prv", "INCLUDE,a.prv\n\nLine,0,0,1,1"},
+          {"a.prv", "Color,RED\r\n\r\nINCLUDE,b.prv\r\n"},
+          {"b.prv", "\n  \nColor,BLUE\n\n"}},
+         {"Color,RED", "Color,BLUE", "Line,0,0,1,1"}},
+        {"a file included twice, not in a cycle, is expanded twice",
+         {{"src.prv", "INCLUDE,a.prv\nINCLUDE,a.prv"},
+          {"a.prv", "INCLUDE,b.prv\nColor,RED"},
+          {"b.prv", "Color,BLUE"}},
+         {"Color,BLUE", "Color,RED", "Color,BLUE", "Color,RED"}},
+        {"a file including itself drops that INCLUDE",
+         {{"src.prv", "Color,RED\nINCLUDE,src.prv\nColor,BLUE"}},
+         {"Color,RED", "Color,BLUE"}},
+        {"two files including each other are each expanded once",
+         {{"src.prv", "INCLUDE,a.prv\nLine,0,0,1,1"},
+          {"a.prv", "Color,RED\nINCLUDE,b.prv"},
+          {"b.prv", "Color,BLUE\nINCLUDE,a.prv"}},
+         {"Color,RED", "Color,BLUE", "Line,0,0,1,1"}},
+        {"a cycle back to the list source file through others is stopped",
+         {{"src.prv", "Color,RED\nINCLUDE,a.prv"},
+          {"a.prv", "INCLUDE,b.prv"},
+          {"b.prv", "INCLUDE,./src.prv\nColor,BLUE"}},
+         {"Color,RED", "Color,BLUE"}},
+        {"the named command file including the list source file",
+         {{"src.prv", "real.prv"}, {"real.prv", "INCLUDE,src.prv\nColor,RED"}},
+         {"real.prv", "Color,RED"}},
+    };
+    for (const auto& row : rows) {
+        test::WorkFolder folder;
+        folder.writeAll(row.files);
+        QStringList list = {"left over"};
+        loadListFile("src.prv", list);
+        EXPECT_EQ(list, row.expected) << row.name;
+    }
+}
+
+TEST(LoadListFile, UnreadableFileKeepsTheLastCompletedPass) {
+    struct Row {
+        const char* name;
+        std::map<QString, QByteArray> files;
+        const char* unreadable;
+        QStringList kept;
+    };
+    const Row rows[] = {
+        {"list source file", {}, "src.prv", {}},
+        {"file named by the first line", {{"src.prv", "bad.prv"}}, "bad.prv", {}},
+        {"file included in the first pass", {{"src.prv", "Color,RED\n\nINCLUDE,bad.prv"}}, "bad.prv", {}},
+        {"file included in the second pass",
+         {{"src.prv", "Color,RED\n\nINCLUDE,a.prv"}, {"a.prv", "Color,BLUE\nINCLUDE,bad.prv"}},
+         "bad.prv",
+         {"Color,RED", "Color,BLUE", "INCLUDE,bad.prv"}},
+    };
+    for (const auto& row : rows) {
+        test::WorkFolder folder;
+        folder.writeAll(row.files);
+        folder.unreadable(row.unreadable);
+        QStringList list = {"left over"};
+        try {
+            loadListFile("src.prv", list);
+            ADD_FAILURE() << row.name << ": no error";
+        } catch (const FileError& error) {
+            EXPECT_TRUE(error.text().contains(row.unreadable)) << row.name;
+        }
+        EXPECT_EQ(list, row.kept) << row.name;
+    }
+}
+
+} // namespace
+} // namespace veridi

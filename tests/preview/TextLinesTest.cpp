@@ -1,0 +1,85 @@
+#include "TextLines.h"
+#include "FileError.h"
+#include "TempFiles.h"
+
+#include <QStringEncoder>
+
+#include <gtest/gtest.h>
+
+namespace veridi {
+namespace {
+
+struct SplitRow {
+    const char* name;
+    QString text;
+    QStringList lines;
+};
+
+TEST(SplitLines, EveryLineEndEndsALineAndTheLastEndAddsNone) {
+    const SplitRow rows[] = {
+        {"crlf", "a\r\nb", {"a", "b"}},
+        {"lf", "a\nb", {"a", "b"}},
+        {"cr", "a\rb", {"a", "b"}},
+        {"mixed", "a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+        {"trailing end", "a\r\n", {"a"}},
+        {"cr then crlf is two ends", "a\r\r\nb", {"a", "", "b"}},
+        {"lf then cr is two ends", "a\n\rb", {"a", "", "b"}},
+        {"blank lines kept", "\n\nx", {"", "", "x"}},
+        {"empty text", "", {}},
+        {"only an end", "\r\n", {""}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(splitLines(row.text), row.lines) << row.name;
+}
+
+struct EncodingRow {
+    const char* name;
+    QByteArray bytes;
+};
+
+QByteArray encoded(QStringConverter::Encoding encoding, const QString& text) {
+    QStringEncoder encoder(encoding);
+    return encoder(text);
+}
+
+TEST(ReadCommandFile, ByteOrderMarkSelectsTheEncodingOtherwiseCodePage932) {
+    const QString expected = QStringLiteral("TextOut,1,2,\"あいう\"");
+    const QString text = expected + "\r\nLine,1,2,3,4";
+    const EncodingRow rows[] = {
+        {"utf-8 mark", "\xEF\xBB\xBF" + text.toUtf8()},
+        {"utf-16le mark", "\xFF\xFE" + encoded(QStringConverter::Utf16LE, text)},
+        {"utf-16be mark", "\xFE\xFF" + encoded(QStringConverter::Utf16BE, text)},
+        {"code page 932", "TextOut,1,2,\"\x82\xA0\x82\xA2\x82\xA4\"\rLine,1,2,3,4"},
+    };
+    for (const auto& row : rows) {
+        test::WorkFolder folder;
+        const QStringList lines = readCommandFile(folder.write("list.prv", row.bytes));
+        EXPECT_EQ(lines, QStringList({expected, "Line,1,2,3,4"})) << row.name;
+    }
+}
+
+TEST(ReadFirstLine, IsAlwaysCodePage932EvenBehindAMark) {
+    test::WorkFolder folder;
+    EXPECT_EQ(readFirstLineCp932(folder.write("a.prv", "\x95\x5c.prv\r\nLine,1,2,3,4")),
+              QStringLiteral("表.prv"));
+    EXPECT_EQ(readFirstLineCp932(folder.write("b.prv", "other.prv\rx")), QStringLiteral("other.prv"));
+    EXPECT_EQ(readFirstLineCp932(folder.write("c.prv", "")), QString());
+    // The UTF-8 mark is read as code page 932 characters, so it stays part of the name.
+    EXPECT_NE(readFirstLineCp932(folder.write("d.prv", "\xEF\xBB\xBFother.prv\n")),
+              QStringLiteral("other.prv"));
+}
+
+TEST(ReadCommandFile, AFileThatCannotBeReadNamesItselfAndTheReason) {
+    test::WorkFolder folder;
+    const QString name = folder.unreadable("broken.prv");
+    try {
+        readCommandFile(name);
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_TRUE(error.text().contains("\"broken.prv\"")) << error.text().toStdString();
+        EXPECT_TRUE(error.text().contains("error", Qt::CaseInsensitive)) << error.text().toStdString();
+    }
+}
+
+} // namespace
+} // namespace veridi
