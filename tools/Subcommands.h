@@ -8,5 +8,7 @@ namespace veridi::sheettool {
 // it throws becomes a one-line message and status 2.
 int runProblems(const QStringList& args);
 int runRecalc(const QStringList& args);
+// Draws a command file as the preview draws its file list and writes the page image.
+int runDraw(const QStringList& args);
 
 } // namespace veridi::sheettool

@@ -12,7 +12,7 @@ using namespace veridi::sheettool;
 namespace {
 
 void printUsage() {
-    std::fputs("usage: veridi-sheet problems|recalc [options]\n", stderr);
+    std::fputs("usage: veridi-sheet problems|recalc|draw [options]\n", stderr);
 }
 
 // stderr carries the drawing's and the generator's messages only; Qt's own chatter about the
@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
     const std::map<QString, std::function<int(const QStringList&)>> subcommands = {
         {QStringLiteral("problems"), runProblems},
         {QStringLiteral("recalc"), runRecalc},
+        {QStringLiteral("draw"), runDraw},
     };
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || !subcommands.count(args.first())) {
