@@ -24,10 +24,10 @@ double normalValue(double mean, double sd, RandomSource& random) {
     return mean + sd * u1 * std::sqrt(-2.0 * std::log(s) / s);
 }
 
-// A normal draw whose mean sits on the very edge of the 32-bit range with almost no spread can
-// never be accepted; after this many rejected draws the operand is drawn uniformly instead of
-// looping for ever.
-constexpr long kNormalDrawLimit = 20'000'000;
+// Accepted draws are common (about half of them, or more) except where the mean sits on the
+// excluded edge of the 32-bit range with almost no spread; there no draw can be accepted, and
+// after this many the operand is drawn uniformly instead of looping for ever.
+constexpr int kNormalDrawLimit = 100'000;
 
 } // namespace
 
@@ -47,13 +47,18 @@ qint32 DrawOperand(qint32 min, qint32 max, qint32 D, RandomSource& random) {
 
     const double mean = D > 0 ? double(min) : double(max);
     const double sd = double(max) / std::abs(double(D));
-    for (long draw = 0; draw < kNormalDrawLimit; ++draw) {
-        const double x = normalValue(mean, sd, random);
+    const auto accepted = [&](double x) {
         if (!(x > -2147483647.0 && x < 2147483647.0))
-            continue;
+            return false;
         const auto n = qint64(std::trunc(x));
-        if (n >= min && n <= max)
-            return qint32(n);
+        return n >= min && n <= max;
+    };
+    if (sd == 0.0) // every draw is exactly the mean
+        return accepted(mean) ? qint32(std::trunc(mean)) : uniform();
+    for (int draw = 0; draw < kNormalDrawLimit; ++draw) {
+        const double x = normalValue(mean, sd, random);
+        if (accepted(x))
+            return qint32(std::trunc(x));
     }
     return uniform();
 }

@@ -1,0 +1,175 @@
+#include "PreviewDocument.h"
+
+#include "Printer.h"
+
+#include <QImage>
+
+namespace veridi {
+namespace {
+
+const QString kDefaultListFile = QStringLiteral("ZezaVivo.prv");
+
+struct PageStrSection {
+    TPageStr DrawEngine::*record;
+    const char16_t* section;
+};
+
+const PageStrSection kPageStrSections[] = {
+    {&DrawEngine::Header, u"Header"},
+    {&DrawEngine::Footer, u"Footer"},
+    {&DrawEngine::PageTitle, u"PageTitle"},
+    {&DrawEngine::SubTitle, u"SubTitle"},
+};
+
+// A size computed in extended precision and truncated toward zero.
+qint32 truncated(Real value) {
+    return qint32(value);
+}
+
+} // namespace
+
+PreviewDocument::PreviewDocument(Prompts& prompts, PrinterDevice* printer, qint32 monitorRes, IniFile settings)
+    : engine(prompts, printer, monitorRes), sources(engine, prompts), settings_(std::move(settings)) {
+    engine.UnitType = 0;
+    engine.PageView = 1;
+    engine.nTgtCanvas = 1;
+    if (!ready())
+        return;
+    LimitLevel = 0;
+    LoadPrevSettings();
+    for (size_t i = 0; i < std::size(kPageStrSections); ++i) {
+        TPageStr& record = engine.*kPageStrSections[i].record;
+        record.GetIniSets(settings_, QString::fromUtf16(kPageStrSections[i].section), QString(), 0,
+                          QStringLiteral("0"), QStringLiteral("0"));
+        if (!record.psStr.isEmpty() && record.psPos > 0)
+            pageStrTicks[i] = true;
+    }
+    settingsRead_ = true;
+}
+
+void PreviewDocument::LoadPrevSettings() {
+    engine.PageView = settings_.readInteger(QStringLiteral("PageView"), QStringLiteral("Index"), 1);
+    engine.UnitType = settings_.readInteger(QStringLiteral("Unit"), QStringLiteral("Type"), 2);
+    engine.fScale = settings_.readInteger(QStringLiteral("Sw"), QStringLiteral("Scale"), 0);
+    engine.fMesh = settings_.readInteger(QStringLiteral("Sw"), QStringLiteral("Mesh"), 0);
+    const QString listFile = settings_.readString(QStringLiteral("ListFile"), QStringLiteral("Name"), kDefaultListFile);
+    sources.ListIniFile = listFile.isEmpty() ? kDefaultListFile : listFile;
+    CQuality = quint8(settings_.readInteger(QStringLiteral("Option"), QStringLiteral("Quality"), 90) & 0xFF);
+}
+
+void PreviewDocument::SavePrevSettings() {
+    settings_.writeInteger(QStringLiteral("PageView"), QStringLiteral("Index"), engine.PageView);
+    settings_.writeInteger(QStringLiteral("Unit"), QStringLiteral("Type"), engine.UnitType);
+    settings_.writeInteger(QStringLiteral("Sw"), QStringLiteral("Scale"), engine.fScale);
+    settings_.writeInteger(QStringLiteral("Sw"), QStringLiteral("Mesh"), engine.fMesh);
+    settings_.writeString(QStringLiteral("ListFile"), QStringLiteral("Name"), sources.ListIniFile);
+    settings_.writeInteger(QStringLiteral("Option"), QStringLiteral("Quality"), CQuality);
+}
+
+void PreviewDocument::SaveSettings() {
+    if (!settingsRead_)
+        return;
+    SavePrevSettings();
+    for (const PageStrSection& s : kPageStrSections)
+        (engine.*s.record).SetIniSets(settings_, QString::fromUtf16(s.section));
+}
+
+QSize PreviewDocument::OneToOneSize() const {
+    return {truncated(Real(engine.PageW) / engine.RatioX), truncated(Real(engine.PageH) / engine.RatioY)};
+}
+
+QSize PreviewDocument::PageViewFit(QSize clientSize, qint32 pageW, qint32 pageH) {
+    // An empty client area has no shape to fit; the image then takes the client area as it is.
+    if (clientSize.width() <= 0 || clientSize.height() <= 0)
+        return clientSize.expandedTo(QSize(0, 0));
+    const Real cw = clientSize.width();
+    const Real ch = clientSize.height();
+    const Real rw = Real(pageW) / cw;
+    const Real rh = Real(pageH) / ch;
+    if (rh >= rw)
+        return {truncated(cw * rw / rh), truncated(ch)};
+    return {truncated(cw), truncated(ch * rh / rw)};
+}
+
+void PreviewDocument::Show(QSize clientSize) {
+    if (!ready())
+        return;
+    const QSize page = OneToOneSize();
+    engine.SetImageSize(page.width(), page.height());
+    if (engine.PageView == 2) {
+        const QSize fitted = PageViewFit(clientSize, engine.PageW, engine.PageH);
+        engine.SetPageImageSize(fitted.width(), fitted.height());
+    }
+    sources.LoadListByFile();
+    engine.GetPrinterRes();
+    engine.ListByManual.clear();
+    engine.ListbyProgram.clear();
+    engine.fBold = engine.fItalic = engine.fUnderline = engine.fStrikeout = false;
+}
+
+void PreviewDocument::ShowOneToOne() {
+    engine.PageView = 1;
+}
+
+void PreviewDocument::ShowWholePage(QSize clientSize) {
+    engine.PageView = 2;
+    engine.SetPageImageSize(10, 10);
+    const QSize fitted = PageViewFit(clientSize, engine.PageW, engine.PageH);
+    engine.SetPageImageSize(fitted.width(), fitted.height());
+    engine.DrawGraphics();
+}
+
+void PreviewDocument::ToggleScale() {
+    engine.fScale = engine.fScale == 1 ? 0 : 1;
+    engine.DrawGraphics();
+}
+
+void PreviewDocument::ToggleMesh() {
+    engine.fMesh = engine.fMesh == 1 ? 0 : 1;
+    engine.DrawGraphics();
+}
+
+void PreviewDocument::SetUnit(qint32 unitType) {
+    engine.UnitType = unitType;
+    engine.DrawGraphics();
+}
+
+void PreviewDocument::Resized() {
+    if (engine.ErrorNum == -1)
+        engine.DrawGraphics();
+}
+
+bool PreviewDocument::ResizeAllowed(QSize clientSize) const {
+    if (engine.ErrorNum != -1)
+        return true;
+    const QSize needed = engine.PageView == 1 ? OneToOneSize() : clientSize;
+    if (needed.width() <= 0 || needed.height() <= 0)
+        return true;
+    // Asking for the allocation is the test; the scratch image goes at once.
+    return !QImage(needed, QImage::Format_RGB32).isNull();
+}
+
+QString PreviewDocument::SetPrinter() {
+    engine.GetPrinterRes();
+    engine.GetPageSize();
+    const QSize page = OneToOneSize();
+    engine.SetImageSize(page.width(), page.height());
+    engine.DrawGraphics();
+    return QStringLiteral("Preview %1:%2 %3:%4")
+        .arg(engine.PageW)
+        .arg(engine.PageH)
+        .arg(engine.PrinterResX)
+        .arg(engine.PrinterResY);
+}
+
+void PreviewDocument::PrintOut() {
+    struct TargetRestore {
+        qint32& target;
+        qint32 kept;
+        ~TargetRestore() { target = kept; }
+    } restore{engine.nTgtCanvas, engine.nTgtCanvas};
+    engine.nTgtCanvas = 0;
+    engine.DrawGraphics();
+}
+
+} // namespace veridi
