@@ -41,16 +41,22 @@ QString canonicalName(const QString& fileName) {
     return canonical.isEmpty() ? QFileInfo(fileName).absoluteFilePath() : canonical;
 }
 
+FileError tooLong(const QString& listSourceFile, qsizetype maxLines) {
+    return FileError(QStringLiteral("The list of \"%1\" grows beyond %2 lines through its INCLUDE lines.")
+                         .arg(listSourceFile)
+                         .arg(maxLines));
+}
+
 // One expansion pass; returns whether any INCLUDE line was replaced by a file's lines.
-bool expandOnce(const TracedLines& in, TracedLines& out) {
+bool expandOnce(const TracedLines& in, TracedLines& out, const QString& listSourceFile, qsizetype maxLines) {
     bool expanded = false;
     for (qsizetype i = 0; i < in.lines.size(); ++i) {
-        const QString& line = in.lines[i];
-        if (TrimLine(line).isEmpty())
+        const QString& text = in.lines[i];
+        if (TrimLine(text).isEmpty())
             continue;
-        const QStringList fields = SplitFields(line);
+        const QStringList fields = SplitFields(text);
         if (fields.size() != 2 || WordOf(fields[0]) != u"INCLUDE") {
-            out.append(line, in.origins[size_t(i)]);
+            out.append(text, in.origins[size_t(i)]);
             continue;
         }
         const QString& name = fields[1];
@@ -60,8 +66,11 @@ bool expandOnce(const TracedLines& in, TracedLines& out) {
         if (in.origins[size_t(i)]->cameThrough(canonical))
             continue;
         const auto origin = std::make_shared<const Origin>(Origin{canonical, in.origins[size_t(i)]});
-        for (const QString& included : readCommandFile(name))
-            out.append(included, origin);
+        const QStringList included = readCommandFile(name);
+        if (out.lines.size() + included.size() > maxLines)
+            throw tooLong(listSourceFile, maxLines);
+        for (const QString& line : included)
+            out.append(line, origin);
         expanded = true;
     }
     return expanded;
@@ -69,7 +78,7 @@ bool expandOnce(const TracedLines& in, TracedLines& out) {
 
 } // namespace
 
-void loadListFile(const QString& listSourceFile, QStringList& fileList) {
+void loadListFile(const QString& listSourceFile, QStringList& fileList, qsizetype maxLines) {
     fileList.clear();
     if (!fileExists(listSourceFile))
         return;
@@ -83,7 +92,9 @@ void loadListFile(const QString& listSourceFile, QStringList& fileList) {
         current.append(line, root);
     for (;;) {
         TracedLines next;
-        const bool expanded = expandOnce(current, next);
+        const bool expanded = expandOnce(current, next, listSourceFile, maxLines);
+        if (next.lines.size() > maxLines)
+            throw tooLong(listSourceFile, maxLines);
         fileList = next.lines;
         if (!expanded)
             return;

@@ -12,8 +12,11 @@ namespace veridi {
 //  - INCLUDE lines are then expanded pass by pass until a pass expands nothing; every pass drops
 //    blank lines. An INCLUDE of a file that the line itself came from, directly or through
 //    other files, would repeat without end and is dropped like one of a missing file.
-// Throws FileError when a file exists but cannot be read; fileList then holds what the last
-// completed pass left (empty before the first).
-void loadListFile(const QString& listSourceFile, QStringList& fileList);
+// Throws FileError when a file exists but cannot be read, or when the expansion would make the
+// list longer than maxLines (files that include each other many times over grow it
+// exponentially); fileList then holds what the last completed pass left (empty before the
+// first).
+constexpr qsizetype kMaxListLines = 1'000'000;
+void loadListFile(const QString& listSourceFile, QStringList& fileList, qsizetype maxLines = kMaxListLines);
 
 } // namespace veridi

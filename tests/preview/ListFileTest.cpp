@@ -118,5 +118,44 @@ TEST(LoadListFile, UnreadableFileKeepsTheLastCompletedPass) {
     }
 }
 
+TEST(LoadListFile, ExpansionBeyondTheLineLimitIsAnErrorNotAnEndlessGrowth) {
+    struct Row {
+        const char* name;
+        std::map<QString, QByteArray> files;
+        bool fits;
+    };
+    // Each file includes the next one ten times: 10, 100, 1000 lines after three passes.
+    const QByteArray tenTimes = QByteArray("INCLUDE,b.prv\n").repeated(10);
+    const Row rows[] = {
+        {"exactly at the limit",
+         {{"src.prv", tenTimes},
+          {"b.prv", QByteArray("INCLUDE,c.prv\n").repeated(10)},
+          {"c.prv", "Color,RED"}},
+         true},
+        {"one include too many",
+         {{"src.prv", tenTimes},
+          {"b.prv", QByteArray("INCLUDE,c.prv\n").repeated(10)},
+          {"c.prv", "Color,RED\nColor,BLUE"}},
+         false},
+        {"plain lines around the includes count too",
+         {{"src.prv", tenTimes + "Line,0,0,1,1"},
+          {"b.prv", QByteArray("INCLUDE,c.prv\n").repeated(10)},
+          {"c.prv", "Color,RED"}},
+         false},
+    };
+    for (const auto& row : rows) {
+        test::WorkFolder folder;
+        folder.writeAll(row.files);
+        QStringList list;
+        if (row.fits) {
+            EXPECT_NO_THROW(loadListFile("src.prv", list, 100)) << row.name;
+            EXPECT_EQ(list, QStringList(100, "Color,RED")) << row.name;
+        } else {
+            EXPECT_THROW(loadListFile("src.prv", list, 100), FileError) << row.name;
+            EXPECT_LE(list.size(), 100) << row.name;
+        }
+    }
+}
+
 } // namespace
 } // namespace veridi
