@@ -118,9 +118,14 @@ void DrawEngine::SaveList() {
     if (!name || name->isEmpty())
         return;
     SaveName = *name;
-    QByteArray bytes;
-    for (const QString& line : std::as_const(ListByManual))
-        bytes += encodeCp932(line) + "\r\n";
+    const QString text =
+        ListByManual.isEmpty() ? QString() : ListByManual.join(QStringLiteral("\r\n")) + "\r\n";
+    bool fits = true;
+    QByteArray bytes = encodeCp932(text, &fits);
+    // Characters code page 932 cannot hold would be lost as "?"; such a list is kept whole in
+    // UTF-8, whose byte-order mark the command file reader recognises.
+    if (!fits)
+        bytes = "\xEF\xBB\xBF" + text.toUtf8();
     // Written beside the old file and then renamed over it, so a failure never leaves half a list.
     QSaveFile file(*name);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

@@ -160,3 +160,21 @@ TEST(PageNote, DefaultsAndSetCopyright) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SaveList, TextOutsideCodePage932IsKeptInUtf8) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.prv"));
+    EngineHarness h;
+    h.engine.ListByManual = QStringList{QStringLiteral("TextOut,1,2,\"😀 算数\",NIL"), "INITPARAM"};
+    h.prompts.saveAnswers.push_back(path);
+    h.engine.SaveList();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(decodeCommandFile(bytes), h.engine.ListByManual.join(QStringLiteral("\r\n")) + "\r\n");
+}
+
+} // namespace

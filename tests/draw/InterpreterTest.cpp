@@ -428,3 +428,23 @@ TEST(DrawGraphics, ARedrawFromInsideAMessageIsNotStartedOnTop) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(HostileValues, DrawWithoutCrashOrHang) {
+    const QStringList lines[] = {
+        {"FontSize,1e12", "TextOut,0,0,\"あいう\",NIL", "TextOutAngle,10,10,\"あ\",450"},
+        {"Line,-1e30,-1e30,1e30,1e30", "Line,1e400,0,0,1e400"},
+        {"PenSize,1e12", "Line,0,0,10,10", "PenStyle,psDash", "Line,0,20,100,20"},
+        {"TextOut,1e30,-1e30,\"x\",1e30", "TextOutAngle,1,1,\"x\",1e30"},
+        {"BrushColor,red", "TextOut,0,0,\"" + QString(5000, u'W') + "\",0.0001"},
+    };
+    for (const QStringList& program : lines) {
+        EngineHarness h(2);
+        h.engine.ListbyProgram = program;
+        h.drawScreen();
+        EXPECT_TRUE(h.prompts.messages.isEmpty()) << program.join(u'|').left(80).toStdString();
+    }
+}
+
+} // namespace
