@@ -4,7 +4,11 @@
 #include <QRandomGenerator>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
+#include <jpeglib.h>
 
 namespace veridi::test {
 namespace {
@@ -55,6 +59,54 @@ QByteArray withJpegSize(QByteArray jpeg, quint16 width, quint16 height) {
     qToBigEndian<quint16>(height, data + sof + 5);
     qToBigEndian<quint16>(width, data + sof + 7);
     return jpeg;
+}
+
+QByteArray withTiffSize(QByteArray tiff, quint32 width, quint32 height) {
+    auto* data = reinterpret_cast<uchar*>(tiff.data());
+    if (!tiff.startsWith("II*"))
+        return {};
+    const quint32 directory = qFromLittleEndian<quint32>(data + 4);
+    const quint16 entries = qFromLittleEndian<quint16>(data + directory);
+    for (quint16 i = 0; i < entries; ++i) {
+        uchar* entry = data + directory + 2 + 12 * i;
+        const quint16 tag = qFromLittleEndian<quint16>(entry);
+        if (tag != 256 && tag != 257)
+            continue;
+        const quint32 value = tag == 256 ? width : height;
+        qToLittleEndian<quint16>(4, entry + 2); // a LONG holds any size
+        qToLittleEndian<quint32>(value, entry + 8);
+    }
+    return tiff;
+}
+
+QByteArray invertedCmykJpeg(quint8 c, quint8 m, quint8 y, quint8 k) {
+    jpeg_compress_struct info;
+    jpeg_error_mgr error;
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = 4;
+    info.image_height = 4;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    const JSAMPLE pixel[4] = {JSAMPLE(255 - c), JSAMPLE(255 - m), JSAMPLE(255 - y), JSAMPLE(255 - k)};
+    JSAMPLE row[16];
+    for (int x = 0; x < 4; ++x)
+        std::copy(pixel, pixel + 4, row + 4 * x);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[1] = {row};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
+    std::free(out);
+    return bytes;
 }
 
 QByteArray withBmpSize(QByteArray bmp, qint32 width, qint32 height) {

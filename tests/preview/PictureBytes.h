@@ -15,6 +15,11 @@ QByteArray qtEncoded(const QImage& image, const char* format);
 
 // A JPEG whose frame header claims another size; the body stays that of the real picture.
 QByteArray withJpegSize(QByteArray jpeg, quint16 width, quint16 height);
+// A little-endian TIFF whose first directory claims another size.
+QByteArray withTiffSize(QByteArray tiff, quint32 width, quint32 height);
+// A 4 x 4 CMYK JPEG of one colour, stored inverted as Adobe's programs store CMYK (give the
+// plain ink values; 0, 255, 255, 0 is red).
+QByteArray invertedCmykJpeg(quint8 c, quint8 m, quint8 y, quint8 k);
 // A BMP whose header claims another size.
 QByteArray withBmpSize(QByteArray bmp, qint32 width, qint32 height);
 QByteArray randomBytes(int count, quint32 seed);

@@ -15,11 +15,12 @@ namespace {
 
 using test::filledImage;
 
-// Draws a picture stretched into (50, 50)-(150, 150) of a white 200 x 200 image.
+// Draws a picture stretched into (20, 60)-(180, 140) of a white 200 x 200 image: wider than
+// any of the test pictures, so that only a stretched picture fills it.
 QImage drawnOnPage(const Picture& picture) {
     QImage page = filledImage(200, 200, Qt::white);
     QPainter painter(&page);
-    picture.draw(painter, QRectF(50, 50, 100, 100));
+    picture.draw(painter, QRectF(20, 60, 160, 80));
     painter.end();
     return page;
 }
@@ -57,6 +58,8 @@ TEST(LoadPictureFile, EveryKnownExtensionDecodesAndDrawsStretched) {
                                     "JPEG");
          },
          QColor(160, 160, 164)},
+        {"cmyk jpeg as Adobe writes it", "c.jpg", [] { return test::invertedCmykJpeg(0, 255, 255, 0); },
+         Qt::red},
         {"wmf", "p.wmf", test::redRectangleWmf, Qt::red},
         {"emf", "p.emf", test::redRectangleEmf, Qt::red},
     };
@@ -67,9 +70,9 @@ TEST(LoadPictureFile, EveryKnownExtensionDecodesAndDrawsStretched) {
         const QImage page = drawnOnPage(*picture);
         EXPECT_TRUE(near(page.pixel(100, 100), row.inside))
             << row.name << " centre " << std::hex << page.pixel(100, 100);
-        EXPECT_TRUE(near(page.pixel(56, 56), row.inside)) << row.name << " near the top-left corner";
-        EXPECT_TRUE(near(page.pixel(144, 144), row.inside)) << row.name << " near the bottom-right corner";
-        for (const QPoint outside : {QPoint(45, 100), QPoint(155, 100), QPoint(100, 45), QPoint(100, 155)})
+        EXPECT_TRUE(near(page.pixel(27, 66), row.inside)) << row.name << " near the top-left corner";
+        EXPECT_TRUE(near(page.pixel(173, 134), row.inside)) << row.name << " near the bottom-right corner";
+        for (const QPoint outside : {QPoint(15, 100), QPoint(185, 100), QPoint(100, 55), QPoint(100, 145)})
             EXPECT_EQ(page.pixel(outside), qRgb(255, 255, 255))
                 << row.name << " outside at " << outside.x() << "," << outside.y();
     }
@@ -103,6 +106,10 @@ TEST(LoadPictureFile, UnknownCorruptOrHostilePicturesGiveAnEmptySlot) {
         {"random bytes named .jpg", "r.jpg", [] { return test::randomBytes(4096, 2); }},
         {"random bytes behind a JPEG start", "s.jpg",
          [] { return "\xFF\xD8\xFF\xE0" + test::randomBytes(4096, 3); }},
+        {"TIFF claiming 60000 x 60000 pixels", "huge.tif",
+         [] {
+             return test::withTiffSize(test::qtEncoded(filledImage(4, 4, Qt::red), "TIFF"), 60000, 60000);
+         }},
         {"random bytes named .tif", "r.tif", [] { return test::randomBytes(4096, 4); }},
         {"random bytes behind a TIFF start", "s.tif", [] { return "II*\0" + test::randomBytes(4096, 5); }},
         {"random bytes named .ico", "r.ico", [] { return test::randomBytes(4096, 6); }},
@@ -114,7 +121,10 @@ TEST(LoadPictureFile, UnknownCorruptOrHostilePicturesGiveAnEmptySlot) {
     };
     for (const auto& row : rows) {
         test::WorkFolder folder;
-        EXPECT_FALSE(loadPictureFile(folder.write(row.fileName, row.bytes()))) << row.name;
+        const QByteArray bytes = row.bytes();
+        EXPECT_TRUE(!bytes.isEmpty() || row.fileName == u"empty.jpg")
+            << row.name << ": the hostile file was not made";
+        EXPECT_FALSE(loadPictureFile(folder.write(row.fileName, bytes))) << row.name;
     }
 }
 
