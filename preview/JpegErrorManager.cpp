@@ -11,8 +11,7 @@ namespace {
 }
 
 void onMessage(j_common_ptr codec, int level) {
-    auto* manager = reinterpret_cast<JpegErrorManager*>(codec->err);
-    if (level < 0 && manager->failOnTruncation && manager->base.msg_code == JWRN_JPEG_EOF)
+    if (level < 0 && codec->err->msg_code == JWRN_JPEG_EOF)
         jumpOut(codec);
     // Other warnings and traces are not worth a message: the picture is drawn or not.
 }

@@ -9,13 +9,11 @@ namespace veridi {
 
 // libjpeg's default error handler ends the process. This one jumps back to the caller's
 // setjmp point instead; the caller then destroys the codec and reports failure. Only plain C
-// data may live between setjmp and longjmp in the caller's frame.
+// data may live between setjmp and longjmp in the caller's frame. The warning that the data
+// ended early is fatal too: libjpeg would otherwise hand back a half-grey picture.
 struct JpegErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
-    // Warnings that mean the data ended early are fatal for a picture: libjpeg would otherwise
-    // hand back a half-grey image.
-    bool failOnTruncation = true;
 };
 
 // Installs the manager into a codec's error field and returns the base to assign.
