@@ -133,7 +133,7 @@ TEST(DrawCommand, JpegOutputHonoursTheQuality) {
     EXPECT_TRUE(dark(page, 50, 38));
 }
 
-TEST(DrawCommand, GridAndRulerAreScreenAidsOnly) {
+TEST(DrawCommand, GridAndRulerAreScreenAidsOnlyAndTheNoteIsDrawnWhenGiven) {
     test::WorkFolder folder;
     folder.write("empty.prv", "");
     const auto anyInk = [](const QImage& image) {
@@ -146,6 +146,7 @@ TEST(DrawCommand, GridAndRulerAreScreenAidsOnly) {
     ASSERT_EQ(draw({"empty.prv", "-o", "plain.png"}).status, 0);
     ASSERT_EQ(draw({"empty.prv", "-o", "grid.png", "--grid"}).status, 0);
     ASSERT_EQ(draw({"empty.prv", "-o", "ruler.png", "--ruler"}).status, 0);
+    ASSERT_EQ(draw({"empty.prv", "-o", "note.png", "--note", "この問題はVeridiで印刷しました。"}).status, 0);
     ASSERT_EQ(draw({"empty.prv", "-o", "printer.png", "--grid", "--ruler", "--target", "printer", "--page",
                     "1000:1000"})
                   .status,
@@ -153,6 +154,7 @@ TEST(DrawCommand, GridAndRulerAreScreenAidsOnly) {
     EXPECT_FALSE(anyInk(QImage("plain.png")));
     EXPECT_TRUE(anyInk(QImage("grid.png")));
     EXPECT_TRUE(anyInk(QImage("ruler.png")));
+    EXPECT_TRUE(anyInk(QImage("note.png")));
     EXPECT_FALSE(anyInk(QImage("printer.png")));
 }
 
