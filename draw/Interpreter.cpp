@@ -290,7 +290,10 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
                 return stopWith("PICTURE, FORMAT ERROR");
             const QPoint a(UnitToDeviceX(ReadReal(fields[2])), UnitToDeviceY(ReadReal(fields[3])));
             const QPoint b(UnitToDeviceX(ReadReal(fields[4])), UnitToDeviceY(ReadReal(fields[5])));
+            // A picture draws with its own pen and transform; none of them stays behind.
+            painter_->save();
             picture->draw(*painter_, QRectF(a, b).normalized());
+            painter_->restore();
         }
     } else if (keyword == u"HEADER") {
         return runPageStrCommand(fields, PageStrKind::Header);
