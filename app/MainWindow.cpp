@@ -86,13 +86,7 @@ void TForm1::FormShow() {
     EdtCol->setText(QString::number(Sets.ExamColN));
     EdtTotal->setText(QString::number(qint64(Sets.ExamRowN) * Sets.ExamColN));
 
-    // The date line gets a default place while it has never been placed.
-    if (DateTime.psPos == 0 && DateTime.psX == QLatin1String("0") && DateTime.psY == QLatin1String("0")) {
-        DateTime.psPos = 4;
-        DateTime.psSize = 11;
-        DateTime.psX = QStringLiteral("80");
-        DateTime.psY = QStringLiteral("10");
-    }
+    DateTime.PlaceIfUnset(11, QStringLiteral("80"), QStringLiteral("10"));
 
     (Sets.nZero == 0 ? Z1 : Sets.nZero == 1 ? P1 : I1)->setChecked(true);
     // Setting the boxes runs their handlers, which leaves the fields as loaded.

@@ -55,4 +55,13 @@ void TPageStr::Assign(const TPageStr& v) {
     SetSets(v.psStr, v.psName, v.psSize, v.psPos, v.psX, v.psY, v.psBold, v.psItalic);
 }
 
+void TPageStr::PlaceIfUnset(qint32 size, const QString& X, const QString& Y) {
+    if (psPos != 0 || psX != QLatin1String("0") || psY != QLatin1String("0"))
+        return;
+    psPos = 4;
+    psSize = size;
+    psX = X;
+    psY = Y;
+}
+
 } // namespace veridi

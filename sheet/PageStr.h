@@ -37,6 +37,9 @@ public:
 
     // Copies every field but psDrawn: the target keeps its own flag.
     void Assign(const TPageStr& v);
+
+    // A record never placed (mode 0 at "0", "0") gets mode 4 at (X, Y) with that font size.
+    void PlaceIfUnset(qint32 size, const QString& X, const QString& Y);
 };
 
 } // namespace veridi
