@@ -1,5 +1,7 @@
 #include "MetafileConverter.h"
 
+#include "IsolatedCall.h"
+
 #include <QtEndian>
 
 #include <emf2svg.h>
@@ -27,23 +29,29 @@ bool looksLikeEmf(const QByteArray& bytes) {
            headerBytes <= totalBytes && totalBytes <= static_cast<quint64>(bytes.size());
 }
 
-} // namespace
-
-QByteArray emfToSvg(const QByteArray& bytes) {
-    if (!looksLikeEmf(bytes))
-        return {};
+QByteArray convert(QByteArray bytes) {
     generatorOptions options{};
     options.nameSpace = const_cast<char*>(""); // plain element names for QSvgRenderer
     options.verbose = false;
     options.emfplus = true;
     options.svgDelimiter = true;
-    QByteArray input = bytes; // the converter takes a mutable buffer
     char* out = nullptr;
     size_t length = 0;
-    const int ok = emf2svg(input.data(), static_cast<size_t>(input.size()), &out, &length, &options);
+    // The converter takes a mutable buffer; the copy is ours.
+    const int ok = emf2svg(bytes.data(), static_cast<size_t>(bytes.size()), &out, &length, &options);
     QByteArray svg = ok && out ? QByteArray(out, static_cast<qsizetype>(length)) : QByteArray();
     std::free(out);
     return svg;
+}
+
+} // namespace
+
+QByteArray emfToSvg(const QByteArray& bytes) {
+    if (!looksLikeEmf(bytes))
+        return {};
+    // libemf2svg has a history of faults and endless loops on crafted files; in a helper
+    // process they end only the helper.
+    return runIsolated([&bytes] { return convert(bytes); }).value_or(QByteArray());
 }
 
 } // namespace veridi

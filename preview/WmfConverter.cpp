@@ -1,5 +1,7 @@
 #include "MetafileConverter.h"
 
+#include "IsolatedCall.h"
+
 #include <QtEndian>
 
 #include <libwmf/api.h>
@@ -85,8 +87,12 @@ private:
 QByteArray wmfToSvg(const QByteArray& bytes) {
     if (!looksLikeWmf(bytes))
         return {};
-    WmfSession session;
-    return session.convert(bytes);
+    // libwmf has a history of faults on crafted files; a fault ends only the helper process.
+    return runIsolated([&bytes] {
+               WmfSession session;
+               return session.convert(bytes);
+           })
+        .value_or(QByteArray());
 }
 
 } // namespace veridi
