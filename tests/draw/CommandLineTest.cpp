@@ -50,12 +50,6 @@ TEST(TrimLine, RemovesControlCharactersAtBothEnds) {
     EXPECT_EQ(TrimLine(QStringLiteral("　全角")), QStringLiteral("　全角")); // U+3000 is not a blank here
 }
 
-TEST(WordOf, UpperCasesAndTrims) {
-    EXPECT_EQ(WordOf(u" psDot "), "PSDOT");
-    EXPECT_EQ(WordOf(u"textout"), "TEXTOUT");
-    EXPECT_EQ(WordOf(u"Nil"), "NIL");
-}
-
 struct RealCase {
     const char* text;
     std::optional<Real> value;

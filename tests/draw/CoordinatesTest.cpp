@@ -107,18 +107,6 @@ TEST(Printer, ANoPrinterErrorKeepsTheOldFacts) {
     EXPECT_EQ(h.prompts.messages, QStringList{QStringLiteral("デフォルトのプリンタの設定を確認下さい")});
 }
 
-TEST(PageSize, UnitExtents) {
-    EngineHarness h(0);
-    EXPECT_EQ(h.engine.Get_Width(), 4800);
-    EXPECT_EQ(h.engine.Get_Height(), 6000);
-    EXPECT_EQ(h.engine.Get_UnitWidth(), 4800);
-    h.engine.UnitType = 1;
-    EXPECT_EQ(h.engine.Get_UnitWidth(), 8);
-    EXPECT_EQ(h.engine.Get_UnitHeight(), 10);
-    EXPECT_EQ(h.engine.Image1.size(), QSize(768, 960));
-    EXPECT_EQ(h.engine.nTgtCanvas, h.engine.PageView);
-}
-
 DrawFont font(const char* face, int size) {
     DrawFont f;
     f.name = QString::fromUtf8(face);

@@ -67,25 +67,6 @@ TEST(Emitters, EachAppendsExactlyItsLine) {
     }
 }
 
-TEST(Emitters, WrittenLinesSplitBackIntoTheirValues) {
-    EngineHarness h;
-    h.engine.PrevTextOut(3.25, -7, QStringLiteral("1 + \"2\", 3"), "NIL");
-    h.engine.PrevHeader(QStringLiteral("見出し, 1"), 3, 10, 20);
-    const QStringList text = SplitFields(TrimLine(h.engine.ListbyProgram[0]));
-    ASSERT_EQ(text.size(), 5);
-    EXPECT_EQ(WordOf(text[0]), "TEXTOUT");
-    EXPECT_EQ(ReadReal(text[1]), 3.25L);
-    EXPECT_EQ(ReadReal(text[2]), -7.0L);
-    EXPECT_EQ(text[3], QStringLiteral("1 + \"2\", 3"));
-    EXPECT_EQ(text[4], "NIL");
-    const QStringList header = SplitFields(h.engine.ListbyProgram[1]);
-    ASSERT_EQ(header.size(), 5);
-    EXPECT_EQ(header[1], QStringLiteral("見出し, 1"));
-    EXPECT_EQ(ReadInteger(header[2]), 3);
-    EXPECT_EQ(ParseReal(header[3]), 10.0L);
-    EXPECT_EQ(ParseReal(header[4]), 20.0L);
-}
-
 TEST(ListOperations, ClearAndDelete) {
     EngineHarness h;
     h.engine.ListByManual = QStringList{"a", "b", "c"};
