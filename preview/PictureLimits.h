@@ -8,9 +8,9 @@ namespace veridi::picturelimits {
 constexpr qint64 kMaxFileBytes = 128 * 1024 * 1024;
 
 // Decoded raster pictures are kept in their slots between redraws, so their size is bounded
-// before any pixel memory is allocated: a few times an A4 page at 600 dpi, and no side longer
+// before any pixel memory is allocated: a large camera picture (256 MB decoded), and no side longer
 // than a painter can address.
-constexpr qint64 kMaxPixels = 100'000'000;
+constexpr qint64 kMaxPixels = 64'000'000;
 constexpr int kMaxSide = 32767;
 
 inline bool acceptableSize(qint64 width, qint64 height) {
