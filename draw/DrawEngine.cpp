@@ -63,14 +63,19 @@ void DrawEngine::GetPageSize() {
     PageH = size.height();
 }
 
+qint32 DrawEngine::screenTargetOfView() const {
+    // A view mode from an edited settings file must not turn screen redraws into print jobs.
+    return PageView == 2 ? 2 : 1;
+}
+
 void DrawEngine::SetImageSize(qint32 width, qint32 height) {
     makeBlankImage(Image1, width, height, MonitorRes);
-    nTgtCanvas = PageView;
+    nTgtCanvas = screenTargetOfView();
 }
 
 void DrawEngine::SetPageImageSize(qint32 width, qint32 height) {
     makeBlankImage(Image2, width, height, MonitorRes);
-    nTgtCanvas = PageView;
+    nTgtCanvas = screenTargetOfView();
 }
 
 } // namespace veridi

@@ -92,7 +92,8 @@ public:
     void GetPageSize();
     PrinterDevice* Printer() const { return printer_; }
     void SetPrinterDevice(PrinterDevice* printer) { printer_ = printer; }
-    // A new blank page image (or page-view image) of that size; the target follows the view.
+    // A new blank page image (or page-view image) of that size; the target follows the view:
+    // the page-view image for view 2, the page image for any other view.
     void SetImageSize(qint32 width, qint32 height);
     void SetPageImageSize(qint32 width, qint32 height);
     qint32 Get_Width() const { return PageW; }
@@ -191,6 +192,7 @@ private:
     enum class PageStrKind { Header, Footer, PageTitle, SubTitle };
 
     bool onPrinter() const { return nTgtCanvas == 0; }
+    qint32 screenTargetOfView() const;
     qint32 targetFontDpi() const;
     Real unitPageWidth() const;
     Real unitPageHeight() const;

@@ -448,3 +448,20 @@ TEST(HostileValues, DrawWithoutCrashOrHang) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DrawGraphics, AnyViewModeDrawsOnTheScreen) {
+    for (int view : {0, 1, 2, 7}) {
+        EngineHarness h(2);
+        h.engine.PageView = view;
+        h.engine.SetImageSize(768, 960);
+        h.engine.ListbyProgram = QStringList{"Line,10,10,20,10"};
+        h.engine.DrawGraphics();
+        EXPECT_NE(h.engine.nTgtCanvas, 0) << view;
+        EXPECT_TRUE(h.printer.pages().empty()) << view;
+        EXPECT_TRUE(darkSpanInRow(h.engine.Image1, 38)) << view;
+    }
+}
+
+} // namespace
