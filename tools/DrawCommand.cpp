@@ -19,7 +19,7 @@ namespace {
 // Resolutions and page sizes beyond these are typing errors, and would ask for page images
 // no machine can hold.
 constexpr qint32 kMaxDpi = 9600;
-constexpr qint32 kMaxPageDots = 32767;
+constexpr qint32 kMaxImageSide = 32767;
 constexpr qint64 kMaxImagePixels = 250'000'000;
 
 struct DrawRequest {
@@ -104,14 +104,14 @@ DrawRequest requestFrom(const QStringList& args) {
         std::tie(request.printerDpiX, request.printerDpiY) =
             pairValue(u"printer-dpi"_qs, *dpi, kMaxDpi, true);
     if (const auto page = options.value(QStringLiteral("page"))) {
-        const auto [w, h] = pairValue(u"page"_qs, *page, kMaxPageDots, false);
+        const auto [w, h] = pairValue(u"page"_qs, *page, kMaxImageSide, false);
         request.page = QSize(w, h);
     }
     // The page image on screen is the printer page scaled by the ratio of the resolutions.
     const qint64 screenW = qint64(request.page.width()) * request.screenDpi / request.printerDpiX;
     const qint64 screenH = qint64(request.page.height()) * request.screenDpi / request.printerDpiY;
-    if (qint64(request.page.width()) * request.page.height() > kMaxImagePixels || screenW > kMaxPageDots ||
-        screenH > kMaxPageDots || screenW * screenH > kMaxImagePixels)
+    if (qint64(request.page.width()) * request.page.height() > kMaxImagePixels || screenW > kMaxImageSide ||
+        screenH > kMaxImageSide || screenW * screenH > kMaxImagePixels)
         throw UsageError(QStringLiteral("--page: the page image would be too large to draw"));
     request.grid = options.has(QStringLiteral("grid"));
     request.ruler = options.has(QStringLiteral("ruler"));
