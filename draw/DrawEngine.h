@@ -15,7 +15,6 @@ class QPainter;
 
 namespace veridi {
 
-class IniFile;
 class Prompts;
 class PrinterDevice;
 
@@ -131,20 +130,6 @@ public:
     void SaveList();
     // The page note's text; an empty text suppresses the page note line.
     void SetCopyright(const QString& s);
-
-    // --- The preview's page strings in the settings file ---
-
-    // Each loads its page string from the section of its name (defaults: no text, mode 0, "0",
-    // "0") and tells whether its menu entry gets a tick: a text with a positive mode.
-    bool GetHeader(const IniFile& ini);
-    bool GetFooter(const IniFile& ini);
-    bool GetPageTitle(const IniFile& ini);
-    bool GetSubTitle(const IniFile& ini);
-    // Each writes its page string; false when the file could not be written.
-    bool SetHeader(IniFile& ini) const;
-    bool SetFooter(IniFile& ini) const;
-    bool SetPageTitle(IniFile& ini) const;
-    bool SetSubTitle(IniFile& ini) const;
 
     // --- Coordinate model and measurement ---
 

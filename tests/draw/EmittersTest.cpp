@@ -1,6 +1,5 @@
 #include "CommandLine.h"
 #include "EngineHarness.h"
-#include "IniFile.h"
 #include "TextCodec.h"
 
 #include <QFile>
@@ -157,32 +156,6 @@ TEST(SaveList, TextOutsideCodePage932IsKeptInUtf8) {
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(decodeCommandFile(bytes), h.engine.ListByManual.join(QStringLiteral("\r\n")) + "\r\n");
-}
-
-} // namespace
-
-namespace {
-
-TEST(PreviewPageStrings, LoadTellsWhichMenuEntriesToTickAndSaveRoundTrips) {
-    QTemporaryDir dir;
-    IniFile ini(dir.filePath(QStringLiteral("veridi.ini")));
-    EngineHarness h;
-    EXPECT_FALSE(h.engine.GetHeader(ini)); // nothing stored: no text, mode 0
-    EXPECT_EQ(h.engine.Header.psX, "0");
-    h.engine.Footer.SetSets(QStringLiteral("フッター"), QStringLiteral("ＭＳ 明朝"), 10, 2, "0", "0", false,
-                            true);
-    h.engine.PageTitle.SetSets(QStringLiteral("題"), QStringLiteral("ＭＳ 明朝"), 10, 0, "0", "0", false,
-                               false);
-    ASSERT_TRUE(h.engine.SetFooter(ini));
-    ASSERT_TRUE(h.engine.SetPageTitle(ini));
-
-    EngineHarness later;
-    EXPECT_TRUE(later.engine.GetFooter(ini));
-    EXPECT_FALSE(later.engine.GetPageTitle(ini)); // a text but mode 0
-    EXPECT_FALSE(later.engine.GetSubTitle(ini));
-    EXPECT_EQ(later.engine.Footer.psStr, QStringLiteral("フッター"));
-    EXPECT_EQ(later.engine.Footer.psPos, 2);
-    EXPECT_TRUE(later.engine.Footer.psItalic);
 }
 
 } // namespace
