@@ -10,6 +10,8 @@ namespace veridi {
 
 // Every modal interaction of the program goes through this interface, so that the logic can
 // ask the user mid-way and tests can answer from a script.
+class PrinterDevice;
+
 class Prompts {
 public:
     enum class Icon { None, Information, Warning, Error, Question };
@@ -36,6 +38,9 @@ public:
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
     virtual std::optional<QString> saveFileName(const SaveRequest& request) = 0;
+    // The printer dialog, in which the user sets up the printer; whether it was confirmed does
+    // not matter to the program.
+    virtual void printerDialog(PrinterDevice& printer) = 0;
 };
 
 } // namespace veridi

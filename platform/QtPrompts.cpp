@@ -6,6 +6,9 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+
+#include "QtPrinter.h"
 
 namespace veridi {
 namespace {
@@ -88,6 +91,15 @@ std::optional<QString> QtPrompts::saveFileName(const SaveRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+void QtPrompts::printerDialog(PrinterDevice& printer) {
+    if (auto* system = dynamic_cast<QtPrinter*>(&printer)) {
+        QPrintDialog dialog(&system->qprinter(), parent_);
+        dialog.exec();
+        return;
+    }
+    message(QStringLiteral("プリンタが見つかりません。印刷はPDFファイルに保存されます。"), Icon::Information);
 }
 
 } // namespace veridi

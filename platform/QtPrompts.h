@@ -23,6 +23,7 @@ public:
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     std::optional<QString> saveFileName(const SaveRequest& request) override;
+    void printerDialog(PrinterDevice& printer) override;
 
 private:
     QString title_;

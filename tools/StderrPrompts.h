@@ -18,6 +18,7 @@ public:
     std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
     std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
     std::optional<QString> saveFileName(const SaveRequest&) override { return std::nullopt; }
+    void printerDialog(PrinterDevice&) override {}
 
 private:
     bool answerYes_;

@@ -20,6 +20,7 @@ public:
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     QList<SaveRequest> saveRequests;
+    int printerDialogs = 0;
 
     void message(const QString& text, Icon) override { messages << text; }
     bool askYesNo(const QString& text, Icon) override {
@@ -40,6 +41,8 @@ public:
         saveRequests << request;
         return take(saveAnswers, "save file");
     }
+
+    void printerDialog(PrinterDevice&) override { ++printerDialogs; }
 
 private:
     template <typename T> static T take(std::deque<T>& queue, const char* what) {

@@ -1,0 +1,52 @@
+#include "QtPrinter.h"
+
+#include "Prompts.h"
+
+#include <QPageLayout>
+#include <QPrinterInfo>
+
+namespace veridi {
+
+QtPrinter::QtPrinter(const QPrinterInfo& info) : printer_(info, QPrinter::HighResolution) {}
+
+QSize QtPrinter::printableSize() const {
+    return printer_.pageLayout().paintRectPixels(printer_.resolution()).size();
+}
+
+QPaintDevice* QtPrinter::beginJob() {
+    // The painter that draws the page starts the job; ending it prints the page.
+    return &printer_;
+}
+
+void QtPrinter::endJob() {
+    if (printer_.printerState() == QPrinter::Error)
+        throw PrintJobError("the printer reported an error");
+}
+
+void PdfFilePrinter::endJob() {
+    PdfPrinter::endJob();
+    Prompts::SaveRequest request;
+    request.caption = QStringLiteral("PDF");
+    request.filter = QStringLiteral("PDF (*.pdf)");
+    request.defaultExtension = QStringLiteral("pdf");
+    request.lastName = lastName_;
+    const auto path = prompts_.saveFileName(request);
+    const bool written = path && write(*path);
+    clear();
+    if (!path)
+        return;
+    lastName_ = *path;
+    if (!written)
+        throw PrintJobError(QStringLiteral("%1 に書き込めません").arg(*path).toStdString());
+}
+
+std::unique_ptr<PrinterDevice> openSystemPrinter(Prompts& prompts) {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
+        info = QPrinterInfo::availablePrinters().constFirst();
+    if (info.isNull())
+        return std::make_unique<PdfFilePrinter>(prompts);
+    return std::make_unique<QtPrinter>(info);
+}
+
+} // namespace veridi
