@@ -161,7 +161,9 @@ public:
     // --- Interpreter ---
 
     // Draws the whole page on the current target: grid and ruler, page note, the three lists,
-    // the page strings no command drew, the page note again.
+    // the page strings no command drew, the page note again. On the printer this is one job;
+    // a PrintJobError of the printer reaches the caller. A call made while a drawing is still
+    // running (from inside one of its messages) is ignored.
     void DrawGraphics();
     // Runs one list: 0 the file list, 1 the manual list, 2 the program list. Draws only inside
     // DrawGraphics.
