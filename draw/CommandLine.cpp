@@ -39,17 +39,6 @@ constexpr ColorName colorNames[] = {
 
 } // namespace
 
-qint32 RoundOff(Real v) {
-    if (std::isnan(v))
-        return 0;
-    const Real r = v >= 0 ? std::trunc(v + 0.5L) : std::trunc(v - 0.5L);
-    if (r >= Real(INT32_MAX))
-        return INT32_MAX;
-    if (r <= Real(INT32_MIN))
-        return INT32_MIN;
-    return static_cast<qint32>(r);
-}
-
 QString TrimLine(QStringView line) {
     QStringView s = beforeNul(line);
     qsizetype from = 0;

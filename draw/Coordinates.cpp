@@ -3,6 +3,8 @@
 #include "DrawEngine.h"
 #include "TextPainting.h"
 
+#include <cmath>
+
 namespace veridi {
 
 namespace {
@@ -14,6 +16,21 @@ bool isKnownUnit(qint32 unit) {
     return unit == Pixel || unit == Inch || unit == Mm;
 }
 } // namespace
+
+qint32 Truncate(Real v) {
+    if (std::isnan(v))
+        return 0;
+    const Real t = std::trunc(v);
+    if (t >= Real(INT32_MAX))
+        return INT32_MAX;
+    if (t <= Real(INT32_MIN))
+        return INT32_MIN;
+    return static_cast<qint32>(t);
+}
+
+qint32 RoundOff(Real v) {
+    return Truncate(v >= 0 ? v + 0.5L : v - 0.5L);
+}
 
 qint32 DrawEngine::targetFontDpi() const {
     // Fonts are realised at the screen's resolution on the page image and at the printer's

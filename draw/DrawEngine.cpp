@@ -37,8 +37,6 @@ DrawEngine::DrawEngine(Prompts& prompts, PrinterDevice* printer, qint32 monitorR
         GetPageSize();
 }
 
-DrawEngine::~DrawEngine() = default;
-
 void DrawEngine::GetPrinterRes() {
     try {
         if (!printer_)

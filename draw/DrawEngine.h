@@ -29,7 +29,6 @@ public:
     // printer). A missing printer (null, or one raising NoPrinterError) shows its message and
     // leaves ErrorNum at 1.
     DrawEngine(Prompts& prompts, PrinterDevice* printer, qint32 monitorRes);
-    ~DrawEngine();
     DrawEngine(const DrawEngine&) = delete;
     DrawEngine& operator=(const DrawEngine&) = delete;
 

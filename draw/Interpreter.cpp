@@ -9,25 +9,12 @@
 
 #include <QPainter>
 
-#include <cmath>
 
 namespace veridi {
 
 namespace {
 
 const QString resetFace = QStringLiteral("ＭＳ Ｐゴシック");
-
-// Truncation towards zero that saturates instead of overflowing.
-qint32 truncToInt32(Real v) {
-    if (std::isnan(v))
-        return 0;
-    const Real t = std::trunc(v);
-    if (t >= Real(INT32_MAX))
-        return INT32_MAX;
-    if (t <= Real(INT32_MIN))
-        return INT32_MIN;
-    return static_cast<qint32>(t);
-}
 
 // Raises a flag for the duration of a scope, so a redraw requested from inside a message box
 // of the running one is not started on top of it.
@@ -199,7 +186,7 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
         const Real angle = ReadReal(fields[4]);
         if (angle >= 0)
             DrawRotatedText(UnitToDeviceX(ReadReal(fields[1])), UnitToDeviceY(ReadReal(fields[2])), fields[3],
-                            truncToInt32(angle));
+                            Truncate(angle));
     } else if (keyword == u"LINE") {
         if (count < 5)
             return stopWith("LINE, FORMAT ERROR");
@@ -263,7 +250,7 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
             return stopWith("PENWIDTH, NOT VALUE");
         const Real width = ReadReal(fields[1]);
         if (width > 0) // PENWIDTH is in drawing units, PENSIZE in device pixels
-            canvas.penWidth = keyword == u"PENWIDTH" ? UnitToDeviceX(width) : truncToInt32(width);
+            canvas.penWidth = keyword == u"PENWIDTH" ? UnitToDeviceX(width) : Truncate(width);
     } else if (keyword == u"PENSTYLE") {
         if (count < 2)
             return stopWith("PENSTYLE FORMAT ERROR");
