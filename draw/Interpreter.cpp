@@ -9,7 +9,6 @@
 
 #include <QPainter>
 
-
 namespace veridi {
 
 namespace {
