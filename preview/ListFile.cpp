@@ -83,7 +83,7 @@ void loadListFile(const QString& listSourceFile, QStringList& fileList, qsizetyp
     if (!fileExists(listSourceFile))
         return;
     // Blanks around the name are not part of it; a name is rarely typed without a stray one.
-    const QString named = TrimLine(readFirstLineCp932(listSourceFile));
+    const QString named = TrimLine(readFirstLine(listSourceFile));
     const QString source = fileExists(named) ? named : listSourceFile;
 
     TracedLines current;

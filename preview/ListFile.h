@@ -7,7 +7,7 @@ namespace veridi {
 
 // Reads the file list from the list source file into fileList, which is emptied first:
 //  - a missing list source file leaves the list empty;
-//  - when the first line (read in code page 932) names an existing file, the list comes from
+//  - when the first line (decoded as the file's lines are) names an existing file, the list comes from
 //    that file, otherwise from the list source file itself, first line included;
 //  - INCLUDE lines are then expanded pass by pass until a pass expands nothing; every pass drops
 //    blank lines. An INCLUDE of a file that the line itself came from, directly or through

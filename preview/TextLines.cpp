@@ -27,12 +27,13 @@ QStringList readCommandFile(const QString& fileName) {
     return splitLines(decodeCommandFile(readWholeFile(fileName)));
 }
 
-QString readFirstLineCp932(const QString& fileName) {
-    const QByteArray bytes = readWholeFile(fileName);
+QString readFirstLine(const QString& fileName) {
+    // A UTF-16 line end is two bytes, so the line is cut from the decoded text, not the bytes.
+    const QString text = decodeCommandFile(readWholeFile(fileName));
     qsizetype end = 0;
-    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+    while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
         ++end;
-    return decodeCp932(bytes.left(end));
+    return text.left(end);
 }
 
 } // namespace veridi

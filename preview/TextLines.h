@@ -12,8 +12,8 @@ QStringList splitLines(const QString& text);
 // otherwise the bytes are code page 932. Throws FileError when the file cannot be read.
 QStringList readCommandFile(const QString& fileName);
 
-// The first line of a file, always decoded as code page 932 whatever mark it begins with.
-// Throws FileError when the file cannot be read.
-QString readFirstLineCp932(const QString& fileName);
+// The first line of a file, decoded as its lines are: by its byte-order mark when it has one,
+// as code page 932 otherwise. Throws FileError when the file cannot be read.
+QString readFirstLine(const QString& fileName);
 
 } // namespace veridi

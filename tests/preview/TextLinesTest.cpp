@@ -58,15 +58,24 @@ TEST(ReadCommandFile, ByteOrderMarkSelectsTheEncodingOtherwiseCodePage932) {
     }
 }
 
-TEST(ReadFirstLine, IsAlwaysCodePage932EvenBehindAMark) {
+TEST(ReadFirstLine, DecodesByTheMarkOtherwiseCodePage932) {
+    const QString name = QStringLiteral("表.prv");
+    const QString text = name + "\r\nLine,1,2,3,4";
+    const EncodingRow rows[] = {
+        {"code page 932", "\x95\x5c.prv\r\nLine,1,2,3,4"},
+        {"utf-8 mark", "\xEF\xBB\xBF" + text.toUtf8()},
+        {"utf-16le mark", "\xFF\xFE" + encoded(QStringConverter::Utf16LE, text)},
+        {"utf-16be mark", "\xFE\xFF" + encoded(QStringConverter::Utf16BE, text)},
+        {"utf-16le, cr alone", "\xFF\xFE" + encoded(QStringConverter::Utf16LE, name + "\rx")},
+        {"utf-8 mark, no line end", "\xEF\xBB\xBF" + name.toUtf8()},
+    };
+    for (const auto& row : rows) {
+        test::WorkFolder folder;
+        EXPECT_EQ(readFirstLine(folder.write("list.prv", row.bytes)), name) << row.name;
+    }
     test::WorkFolder folder;
-    EXPECT_EQ(readFirstLineCp932(folder.write("a.prv", "\x95\x5c.prv\r\nLine,1,2,3,4")),
-              QStringLiteral("表.prv"));
-    EXPECT_EQ(readFirstLineCp932(folder.write("b.prv", "other.prv\rx")), QStringLiteral("other.prv"));
-    EXPECT_EQ(readFirstLineCp932(folder.write("c.prv", "")), QString());
-    // The UTF-8 mark is read as code page 932 characters, so it stays part of the name.
-    EXPECT_NE(readFirstLineCp932(folder.write("d.prv", "\xEF\xBB\xBFother.prv\n")),
-              QStringLiteral("other.prv"));
+    EXPECT_EQ(readFirstLine(folder.write("empty.prv", "")), QString());
+    EXPECT_EQ(readFirstLine(folder.write("mark only.prv", "\xEF\xBB\xBF")), QString());
 }
 
 TEST(ReadCommandFile, AFileThatCannotBeReadNamesItselfAndTheReason) {
