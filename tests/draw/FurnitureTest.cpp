@@ -125,6 +125,13 @@ TEST(PageStringCommands, ModeZeroLeavesTheConfiguredStringToBeDrawn) {
     EXPECT_GT(ink.left(), 600);
 }
 
+TEST(PageStringCommands, AModeWithADecimalPointIsZero) {
+    EngineHarness h(2);
+    h.engine.ListbyProgram = QStringList{"Header,\"CMD\",1.0,0,0", "Header,\"CMD\",x,0,0"};
+    EXPECT_EQ(inkIn(h.drawScreen(), QRect(0, 0, 768, 960)), 0);
+    EXPECT_FALSE(h.engine.Header.psDrawn);
+}
+
 TEST(PageStringCommands, AShortCommandReportsAndLeavesTheStringAsItWas) {
     EngineHarness h(2);
     configure(h.engine.Header, QStringLiteral("CONF"), 2);

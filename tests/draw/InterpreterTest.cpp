@@ -177,6 +177,8 @@ TEST(TextOut, PitchRules) {
     for (const char* pitch : {"nil", "0", "-5", "abc", ""})
         EXPECT_EQ(textInk(h, {QStringLiteral("TextOut,10,10,\"iiiii\",%1").arg(pitch)}), normal) << pitch;
     EXPECT_EQ(textInk(h, {"TextOut,10,10,\"iiiii\""}), normal);
+    // Typed by hand: the blank ends the text, and the second word is a pitch that is no number.
+    EXPECT_EQ(textInk(h, {"textout,10,10,iiiii world"}), normal);
     // One character every 10 mm: the fifth starts 40 mm (151 pixels) after the first.
     const QRect pitched = textInk(h, {"TextOut,10,10,\"iiiii\",10"});
     EXPECT_EQ(pitched.left(), normal.left());
