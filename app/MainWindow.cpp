@@ -3,9 +3,11 @@
 #include "EntryChecks.h"
 #include "Generator.h"
 #include "OperationNames.h"
+#include "PreviewWindow.h"
 #include "ProblemSet.h"
 #include "Prompts.h"
 #include "Recalculation.h"
+#include "SheetComposer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -66,6 +69,12 @@ TForm1::~TForm1() {
     FormDestroy();
 }
 
+void TForm1::SetPreview(TFrmPrev* preview) {
+    FrmPrev = preview;
+    composer_ =
+        std::make_unique<SheetComposer>(preview->Engine(), [preview] { preview->PrevUpDateProgram(); });
+}
+
 void TForm1::FormCreate() {
     // The random generator arrives seeded (from the clock in the program).
     DateTime.GetIniSets(ini_, kDateTimeSection, QString(), 0, QStringLiteral("0"), QStringLiteral("0"));
@@ -80,12 +89,47 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormShow() {
+    if (FrmPrev)
+        FrmPrev->SetCopyright(QStringLiteral("この問題はVeridiで印刷しました。"));
     LoadIniSets(ini_, Sets, fontSpecOf(font()));
+    if (FrmPrev)
+        FrmPrev->update();
 
     EdtRow->setText(QString::number(Sets.ExamRowN));
     EdtCol->setText(QString::number(Sets.ExamColN));
     EdtTotal->setText(QString::number(qint64(Sets.ExamRowN) * Sets.ExamColN));
+    EdtPageTitle->setText(Sets.sPageTitle);
+    EdtSubTitle->setText(Sets.sSubTitle);
+    EdtHeader->setText(Sets.sHeader);
+    EdtFooter->setText(Sets.sFooter);
 
+    if (FrmPrev) {
+        // This program offers no editing, list, unit or help items of the preview.
+        for (QAction* unused : {FrmPrev->Update1,
+                                FrmPrev->R1,
+                                FrmPrev->I1,
+                                FrmPrev->A1,
+                                FrmPrev->L1,
+                                FrmPrev->D1,
+                                FrmPrev->N3,
+                                FrmPrev->EditMenu->menuAction(),
+                                FrmPrev->I2,
+                                FrmPrev->H1,
+                                FrmPrev->F1,
+                                FrmPrev->T1,
+                                FrmPrev->S1,
+                                FrmPrev->E1,
+                                FrmPrev->N8,
+                                FrmPrev->Unit1,
+                                FrmPrev->Pixel1,
+                                FrmPrev->Inch1,
+                                FrmPrev->mm1,
+                                FrmPrev->N5,
+                                FrmPrev->HelpMenu->menuAction()})
+            unused->setVisible(false);
+        FrmPrev->Engine().PageTitle.PlaceIfUnset(24, QStringLiteral("10"), QStringLiteral("10"));
+        FrmPrev->Engine().SubTitle.PlaceIfUnset(12, QStringLiteral("10"), QStringLiteral("36"));
+    }
     DateTime.PlaceIfUnset(11, QStringLiteral("80"), QStringLiteral("10"));
 
     (Sets.nZero == 0 ? Z1 : Sets.nZero == 1 ? P1 : I1)->setChecked(true);
@@ -96,7 +140,13 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormHide() {
-    SaveIniSets(ini_, Sets, prompts_);
+    // The page texts are saved as their boxes show them.
+    WorksheetSettings saved = Sets;
+    saved.sPageTitle = EdtPageTitle->text();
+    saved.sSubTitle = EdtSubTitle->text();
+    saved.sHeader = EdtHeader->text();
+    saved.sFooter = EdtFooter->text();
+    SaveIniSets(ini_, saved, prompts_);
 }
 
 void TForm1::FormDestroy() {
@@ -198,11 +248,28 @@ void TForm1::EdtColExit(const QString& remembered) {
     Sets.ExamColN = check.value;
 }
 
-void TForm1::BtnMakeClick() {
-    // From its keyboard accelerator the button runs while a box still has the focus and has not
-    // been checked; check it first, as leaving it would.
-    if (QWidget* focused = QApplication::focusWidget(); isCheckedBox(focused))
+void TForm1::runPendingExit() {
+    QWidget* focused = QApplication::focusWidget();
+    if (isCheckedBox(focused))
         runExitCheck(static_cast<QLineEdit*>(focused), EdtTmp);
+    else if (focused == EdtPageTitle || focused == EdtSubTitle || focused == EdtHeader ||
+             focused == EdtFooter)
+        EdtPageTextExit(static_cast<QLineEdit*>(focused));
+}
+
+void TForm1::EdtPageTextExit(QLineEdit* box) {
+    if (box == EdtPageTitle)
+        Sets.sPageTitle = box->text();
+    else if (box == EdtSubTitle)
+        Sets.sSubTitle = box->text();
+    else if (box == EdtHeader)
+        Sets.sHeader = box->text();
+    else if (box == EdtFooter)
+        Sets.sFooter = box->text();
+}
+
+void TForm1::BtnMakeClick() {
+    runPendingExit();
 
     GeneratorSettings s;
     s.operation = Operation(TabControl1->currentIndex());
@@ -226,6 +293,34 @@ void TForm1::BtnMakeClick() {
     setListLines(Memo1, problems->first);
     setListLines(Memo2, problems->second);
     setListLines(Memo3, problems->answers);
+}
+
+void TForm1::ComposePage(int mode) {
+    runPendingExit();
+    if (!FrmPrev)
+        return;
+    if (!FrmPrev->isVisible())
+        FrmPrev->show();
+    const ProblemSet problems{listLines(Memo1), listLines(Memo2), listLines(Memo3)};
+    composer_->ComposeSheet(mode, {Sets, DateTime, problems, LblKigou->text(), TabControl1->currentIndex()});
+}
+
+void TForm1::Button1Click() {
+    ComposePage(SheetComposer::Problems);
+}
+
+void TForm1::Button2Click() {
+    ComposePage(SheetComposer::Answers);
+}
+
+void TForm1::S1Click() {
+    if (FrmPrev)
+        FrmPrev->SetPrinter();
+}
+
+void TForm1::Print1Click() {
+    if (FrmPrev)
+        FrmPrev->PrintOut();
 }
 
 void TForm1::BtnClearClick() {

@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QActionGroup;
 class QCheckBox;
@@ -19,6 +21,8 @@ class QTabBar;
 namespace veridi {
 
 class Prompts;
+class SheetComposer;
+class TFrmPrev;
 
 // The main window: the generator's inputs, the problem set and the worksheet settings. The
 // controls carry the names of the form design; the logic lives in the generator, the
@@ -29,6 +33,11 @@ class TForm1 : public QMainWindow {
 public:
     TForm1(Prompts& prompts, const QString& settingsPath, RandomSource random, QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // The preview window, created after the main window; the page buttons and the printing
+    // items work through it.
+    void SetPreview(TFrmPrev* preview);
+    TFrmPrev* FrmPrev = nullptr;
 
     QTabBar* TabControl1 = nullptr;
     QLineEdit* EdtRow = nullptr;
@@ -55,6 +64,14 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
     QPlainTextEdit* Memo3 = nullptr;
+    QLineEdit* EdtPageTitle = nullptr;
+    QLineEdit* EdtSubTitle = nullptr;
+    QLineEdit* EdtHeader = nullptr;
+    QLineEdit* EdtFooter = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QAction* S1 = nullptr;
+    QAction* Print1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* N5 = nullptr;
     QAction* P1 = nullptr;
@@ -70,6 +87,10 @@ public:
     void BtnMakeClick();
     void BtnClearClick();
     void BtnCalClick();
+    void Button1Click();
+    void Button2Click();
+    void S1Click();
+    void Print1Click();
     void CBoxNZeroClick();
     void CBoxNOneClick();
     void CBoxRestClick();
@@ -94,6 +115,11 @@ private:
     void buildMenus();
     // The check of a box that is left; remembered is the text it had on entry.
     void runExitCheck(QLineEdit* box, const QString& remembered);
+    // An accelerator runs its action while a box keeps the focus; what leaving the box would
+    // do is done first.
+    void runPendingExit();
+    void EdtPageTextExit(QLineEdit* box);
+    void ComposePage(int mode);
     void EdtMin1Exit(QLineEdit* box, const QString& remembered);
     void EdtRowExit(const QString& remembered);
     void EdtColExit(const QString& remembered);
@@ -103,6 +129,7 @@ private:
     IniFile ini_;
     RandomSource random_;
     QActionGroup* domainGroup_ = nullptr;
+    std::unique_ptr<SheetComposer> composer_;
 };
 
 } // namespace veridi

@@ -157,7 +157,33 @@ void TForm1::buildControls() {
     listGrid->addWidget(Memo3, 1, 2);
     listGrid->addWidget(BtnCal, 2, 2);
     grid->addWidget(lists, 0, 1, 2, 1);
-    grid->setRowStretch(2, 1);
+
+    // "用紙": the page texts.
+    auto* paper = new QGroupBox(QStringLiteral("用紙"), page);
+    auto* paperGrid = new QGridLayout(paper);
+    const auto pageText = [paper, paperGrid](const QString& caption, const QString& name, int row) {
+        auto* box = new QLineEdit(paper);
+        box->setObjectName(name);
+        paperGrid->addWidget(new QLabel(caption, paper), row, 0);
+        paperGrid->addWidget(box, row, 1);
+        return box;
+    };
+    EdtPageTitle = pageText(QStringLiteral("タイトル"), QStringLiteral("EdtPageTitle"), 0);
+    EdtSubTitle = pageText(QStringLiteral("サブタイトル"), QStringLiteral("EdtSubTitle"), 1);
+    EdtHeader = pageText(QStringLiteral("ヘッダー"), QStringLiteral("EdtHeader"), 2);
+    EdtFooter = pageText(QStringLiteral("フッター"), QStringLiteral("EdtFooter"), 3);
+    grid->addWidget(paper, 2, 0);
+
+    // "表示": the two pages.
+    auto* show = new QGroupBox(QStringLiteral("表示"), page);
+    auto* showButtons = new QVBoxLayout(show);
+    Button1 = named(new QPushButton(QStringLiteral("問題(&Q)"), show), QStringLiteral("Button1"));
+    Button2 = named(new QPushButton(QStringLiteral("答え(&A)"), show), QStringLiteral("Button2"));
+    showButtons->addWidget(Button1);
+    showButtons->addWidget(Button2);
+    showButtons->addStretch();
+    grid->addWidget(show, 2, 1, Qt::AlignLeft);
+    grid->setRowStretch(3, 1);
 
     for (QLineEdit* box : {EdtRow, EdtCol, EdtMin1, EdtMax1, EdtMin2, EdtMax2})
         box->installEventFilter(this);
@@ -166,6 +192,10 @@ void TForm1::buildControls() {
     connect(BtnMake, &QPushButton::clicked, this, &TForm1::BtnMakeClick);
     connect(BtnClear, &QPushButton::clicked, this, &TForm1::BtnClearClick);
     connect(BtnCal, &QPushButton::clicked, this, &TForm1::BtnCalClick);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    for (QLineEdit* box : {EdtPageTitle, EdtSubTitle, EdtHeader, EdtFooter})
+        connect(box, &QLineEdit::editingFinished, this, [this, box] { EdtPageTextExit(box); });
     connect(CBoxNZero, &QCheckBox::toggled, this, &TForm1::CBoxNZeroClick);
     connect(CBoxNOne, &QCheckBox::toggled, this, &TForm1::CBoxNOneClick);
     connect(CBoxRest, &QCheckBox::toggled, this, &TForm1::CBoxRestClick);
@@ -173,6 +203,11 @@ void TForm1::buildControls() {
 
 void TForm1::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    S1 = file->addAction(QStringLiteral("プリンタ設定(&S)"), this, &TForm1::S1Click);
+    S1->setObjectName(QStringLiteral("S1"));
+    Print1 = file->addAction(QStringLiteral("印刷(&P)"), this, &TForm1::Print1Click);
+    Print1->setObjectName(QStringLiteral("Print1"));
+    file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("終了(&X)"), this, &TForm1::Exit1Click);
     Exit1->setObjectName(QStringLiteral("Exit1"));
 

@@ -1,5 +1,7 @@
 #include "Fonts.h"
 #include "MainWindow.h"
+#include "PreviewWindow.h"
+#include "QtPrinter.h"
 #include "QtPrompts.h"
 #include "SettingsPath.h"
 #include "TerminationSignals.h"
@@ -13,8 +15,12 @@ int main(int argc, char* argv[]) {
     veridi::registerFontSubstitutions();
 
     veridi::QtPrompts prompts(title);
-    veridi::TForm1 form(prompts, veridi::settingsFilePath(), veridi::RandomSource::fromClock());
+    const QString settingsPath = veridi::settingsFilePath();
+    veridi::TForm1 form(prompts, settingsPath, veridi::RandomSource::fromClock());
     prompts.setParent(&form);
+    // The preview belongs to the main window and is destroyed with it.
+    auto* preview = new veridi::TFrmPrev(prompts, veridi::openSystemPrinter(prompts), settingsPath, &form);
+    form.SetPreview(preview);
     veridi::closeOnTerminationSignals(&form);
     form.show();
     return app.exec();

@@ -1,6 +1,11 @@
 #include "PreviewDocument.h"
 
+#include "ImageFileWriter.h"
+#include "JpegWriter.h"
+#include "NumberText.h"
 #include "Printer.h"
+
+#include <QFileInfo>
 
 #include <QImage>
 
@@ -28,7 +33,8 @@ qint32 truncated(Real value) {
 
 } // namespace
 
-PreviewDocument::PreviewDocument(Prompts& prompts, PrinterDevice* printer, qint32 monitorRes, IniFile settings)
+PreviewDocument::PreviewDocument(Prompts& prompts, PrinterDevice* printer, qint32 monitorRes,
+                                 IniFile settings)
     : engine(prompts, printer, monitorRes), sources(engine, prompts), settings_(std::move(settings)) {
     engine.UnitType = 0;
     engine.PageView = 1;
@@ -52,7 +58,8 @@ void PreviewDocument::LoadPrevSettings() {
     engine.UnitType = settings_.readInteger(QStringLiteral("Unit"), QStringLiteral("Type"), 2);
     engine.fScale = settings_.readInteger(QStringLiteral("Sw"), QStringLiteral("Scale"), 0);
     engine.fMesh = settings_.readInteger(QStringLiteral("Sw"), QStringLiteral("Mesh"), 0);
-    const QString listFile = settings_.readString(QStringLiteral("ListFile"), QStringLiteral("Name"), kDefaultListFile);
+    const QString listFile =
+        settings_.readString(QStringLiteral("ListFile"), QStringLiteral("Name"), kDefaultListFile);
     sources.ListIniFile = listFile.isEmpty() ? kDefaultListFile : listFile;
     CQuality = quint8(settings_.readInteger(QStringLiteral("Option"), QStringLiteral("Quality"), 90) & 0xFF);
 }
@@ -147,6 +154,30 @@ bool PreviewDocument::ResizeAllowed(QSize clientSize) const {
         return true;
     // Asking for the allocation is the test; the scratch image goes at once.
     return !QImage(needed, QImage::Format_RGB32).isNull();
+}
+
+const QImage& PreviewDocument::VisibleImage() const {
+    return engine.PageView == 2 ? engine.Image2 : engine.Image1;
+}
+
+void PreviewDocument::SaveImage(const QString& fileName) const {
+    const QString name = QFileInfo(fileName).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString extension = dot < 0 ? QString() : name.mid(dot).toUpper();
+    if (extension == QLatin1String(".JPEG") || extension == QLatin1String(".JPG"))
+        writeJpegFile(VisibleImage(), fileName, CQuality);
+    else
+        writeImageFile(VisibleImage(), fileName, "BMP");
+}
+
+std::optional<QString> PreviewDocument::SetQuality(const QString& typed) {
+    const auto quality = parseInteger32(typed);
+    if (!quality)
+        return QStringLiteral("入力した文字列が整数ではありません");
+    if (*quality < 1 || *quality > 100)
+        return QStringLiteral("範囲を越えています.\r\n1から100までの整数を入力して下さい");
+    CQuality = quint8(*quality);
+    return std::nullopt;
 }
 
 QString PreviewDocument::SetPrinter() {

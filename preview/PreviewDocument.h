@@ -7,6 +7,7 @@
 #include <QSize>
 
 #include <array>
+#include <optional>
 
 namespace veridi {
 
@@ -55,6 +56,14 @@ public:
     void Resized();
     // The resize guard: whether a scratch bitmap for the current view can be made.
     bool ResizeAllowed(QSize clientSize) const;
+
+    // The page image the user sees: the full page in the 1:1 view, the reduced one in the page view.
+    const QImage& VisibleImage() const;
+    // Writes the visible image: JPEG at CQuality for a name ending in .jpg or .jpeg (any case),
+    // BMP for every other name. Throws FileError when the file cannot be written.
+    void SaveImage(const QString& fileName) const;
+    // Takes a typed JPEG quality; the message to show when it is refused.
+    std::optional<QString> SetQuality(const QString& typed);
 
     // Printer setup after the printer dialog: facts read again, a new 1:1 image, a redraw.
     // Returns the new caption.

@@ -1,0 +1,253 @@
+#include "PreviewWindow.h"
+
+#include "FileError.h"
+#include "Printer.h"
+#include "Prompts.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace veridi {
+
+TFrmPrev::TFrmPrev(Prompts& prompts, std::unique_ptr<PrinterDevice> printer, const QString& settingsPath,
+                   QWidget* parent)
+    : QMainWindow(parent, Qt::Tool), prompts_(prompts), printer_(std::move(printer)) {
+    setObjectName(QStringLiteral("FrmPrev"));
+    setWindowTitle(QStringLiteral("Preview"));
+    setFont(QFont(QStringLiteral("ＭＳ Ｐ明朝"), 9));
+    resize(480, 600);
+
+    scroll_ = new QScrollArea(this);
+    auto* page = new QWidget(scroll_);
+    auto* stack = new QVBoxLayout(page);
+    stack->setContentsMargins(0, 0, 0, 0);
+    Image1 = new QLabel(page);
+    Image2 = new QLabel(page);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image2->setObjectName(QStringLiteral("Image2"));
+    for (QLabel* image : {Image1, Image2}) {
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        stack->addWidget(image, 0, Qt::AlignLeft | Qt::AlignTop);
+    }
+    stack->addStretch();
+    scroll_->setWidget(page);
+    scroll_->setWidgetResizable(true);
+    setCentralWidget(scroll_);
+    buildMenus();
+
+    // The screen's resolution is the window's own; the printer is checked at once.
+    doc_ = std::make_unique<PreviewDocument>(prompts_, printer_.get(), logicalDpiY(), IniFile(settingsPath));
+    doc_->engine.PageImageChanged = [this] { showPageImages(); };
+    H1->setChecked(doc_->pageStrTicks[0]);
+    F1->setChecked(doc_->pageStrTicks[1]);
+    T1->setChecked(doc_->pageStrTicks[2]);
+    S1->setChecked(doc_->pageStrTicks[3]);
+}
+
+TFrmPrev::~TFrmPrev() {
+    doc_->SaveSettings();
+}
+
+void TFrmPrev::buildMenus() {
+    const auto item = [this](QMenu* menu, const char16_t* caption, const char* name) {
+        QAction* action = menu->addAction(QString::fromUtf16(caption));
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    const auto separator = [](QMenu* menu, const char* name) {
+        QAction* action = menu->addSeparator();
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+
+    FileMenu = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    Update1 = item(FileMenu, u"更新(&U)", "Update1");
+    R1 = item(FileMenu, u"読込リスト(&R)", "R1");
+    I1 = item(FileMenu, u"入力リスト(&I)", "I1");
+    A1 = item(FileMenu, u"自動リスト(&A)", "A1");
+    L1 = item(FileMenu, u"入力リスト保存(&L)", "L1");
+    D1 = item(FileMenu, u"入力リスト破棄(&D)", "D1");
+    N3 = separator(FileMenu, "N3");
+    Save2BMP = item(FileMenu, u"ファイルに保存(&B)", "Save2BMP");
+    JpegOpt = item(FileMenu, u"Jpeg画像の質(&J)", "JpegOpt");
+    Copy2Clip = item(FileMenu, u"クリップボードに複写(&F)", "Copy2Clip");
+    separator(FileMenu, "N6");
+    Printer1 = item(FileMenu, u"プリンタ設定(&S)", "Printer1");
+    Print2 = item(FileMenu, u"印刷(&P)", "Print2");
+    separator(FileMenu, "N1");
+    Close1 = item(FileMenu, u"閉じる(&C)", "Close1");
+
+    EditMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    Font2 = item(EditMenu, u"文字(&M)", "Font2");
+    C3 = item(EditMenu, u"ペン色(&C)", "C3");
+    W1 = item(EditMenu, u"ペン幅(&W)", "W1");
+    D2 = item(EditMenu, u"初期値(&D)", "D2");
+    I2 = item(EditMenu, u"コマンド入力(&I)", "I2");
+    separator(EditMenu, "N4");
+    H1 = item(EditMenu, u"ヘッダー(&H)", "H1");
+    F1 = item(EditMenu, u"フッター(&F)", "F1");
+    T1 = item(EditMenu, u"タイトル(&T)", "T1");
+    S1 = item(EditMenu, u"サブタイトル(&S)", "S1");
+    N8 = separator(EditMenu, "N8");
+    E1 = item(EditMenu, u"文字入力(&E)", "E1");
+    for (QAction* checkable : {H1, F1, T1, S1, E1})
+        checkable->setCheckable(true);
+
+    ViewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    Scale1 = item(ViewMenu, u"メモリ(&S)", "Scale1");
+    Mesh1 = item(ViewMenu, u"方眼(&M)", "Mesh1");
+    separator(ViewMenu, "N2");
+    WysiWyg2 = item(ViewMenu, u"１：１表示(&W)", "WysiWyg2");
+    Page1 = item(ViewMenu, u"ページ(&G)", "Page1");
+    N5 = separator(ViewMenu, "N5");
+    QMenu* units = ViewMenu->addMenu(QStringLiteral("描画単位(&U)"));
+    Unit1 = units->menuAction();
+    Unit1->setObjectName(QStringLiteral("Unit1"));
+    Pixel1 = item(units, u"&Pixel", "Pixel1");
+    Inch1 = item(units, u"&Inch", "Inch1");
+    mm1 = item(units, u"&mm", "mm1");
+    for (QAction* checkable : {Scale1, Mesh1, WysiWyg2, Page1, Pixel1, Inch1, mm1})
+        checkable->setCheckable(true);
+    auto* views = new QActionGroup(this);
+    views->addAction(WysiWyg2);
+    views->addAction(Page1);
+    auto* unitGroup = new QActionGroup(this);
+    for (QAction* unit : {Pixel1, Inch1, mm1})
+        unitGroup->addAction(unit);
+    WysiWyg2->setChecked(true);
+    mm1->setChecked(true);
+
+    HelpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    item(HelpMenu, u"ZezaVivoについて(&A)", "About1");
+
+    connect(Close1, &QAction::triggered, this, &TFrmPrev::PrevEnd);
+    connect(Printer1, &QAction::triggered, this, &TFrmPrev::SetPrinter);
+    connect(Print2, &QAction::triggered, this, &TFrmPrev::PrintOut);
+    connect(Scale1, &QAction::triggered, this, [this] { doc_->ToggleScale(); });
+    connect(Mesh1, &QAction::triggered, this, [this] { doc_->ToggleMesh(); });
+    connect(WysiWyg2, &QAction::triggered, this, [this] {
+        doc_->ShowOneToOne();
+        showPageImages();
+    });
+    connect(Page1, &QAction::triggered, this, [this] {
+        doc_->ShowWholePage(clientSize());
+        showPageImages();
+    });
+    connect(Pixel1, &QAction::triggered, this, [this] { doc_->SetUnit(0); });
+    connect(Inch1, &QAction::triggered, this, [this] { doc_->SetUnit(1); });
+    connect(mm1, &QAction::triggered, this, [this] { doc_->SetUnit(2); });
+    connect(Update1, &QAction::triggered, this,
+            [this] { reporting([this] { doc_->sources.PrevUpDateManual(); }); });
+    connect(Save2BMP, &QAction::triggered, this, [this] {
+        Prompts::SaveRequest request;
+        request.filter = QStringLiteral("Bitmap files (*.bmp *.BMP);;Jpeg files (*jpg *.jpeg)");
+        request.defaultExtension = QStringLiteral("JPG");
+        request.lastName = doc_->engine.SaveName;
+        const auto name = prompts_.saveFileName(request);
+        if (!name || name->isEmpty())
+            return;
+        doc_->engine.SaveName = *name;
+        reporting([this, name] { doc_->SaveImage(*name); });
+    });
+    connect(JpegOpt, &QAction::triggered, this, [this] {
+        const auto typed =
+            prompts_.inputText(QStringLiteral("JPEG画像の質"), QStringLiteral("1～100の整数を入力して下さい"),
+                               QString::number(doc_->CQuality));
+        if (!typed)
+            return;
+        if (const auto message = doc_->SetQuality(*typed))
+            prompts_.message(*message, Prompts::Icon::Warning);
+    });
+    connect(Copy2Clip, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setImage(doc_->VisibleImage()); });
+}
+
+template <typename Action> void TFrmPrev::reporting(Action action) {
+    try {
+        action();
+    } catch (const FileError& error) {
+        prompts_.message(error.text(), Prompts::Icon::Error);
+    } catch (const NoPrinterError&) {
+        prompts_.message(QStringLiteral("デフォルトのプリンタの設定を確認下さい"), Prompts::Icon::Error);
+    } catch (const std::runtime_error& error) {
+        prompts_.message(QString::fromStdString(error.what()), Prompts::Icon::Error);
+    }
+}
+
+QSize TFrmPrev::clientSize() const {
+    return scroll_->viewport()->size();
+}
+
+void TFrmPrev::showPageImages() {
+    const bool oneToOne = doc_->engine.PageView != 2;
+    Image1->setPixmap(QPixmap::fromImage(doc_->engine.Image1));
+    Image2->setPixmap(QPixmap::fromImage(doc_->engine.Image2));
+    Image1->setVisible(oneToOne);
+    Image2->setVisible(!oneToOne);
+}
+
+void TFrmPrev::updateChecks() {
+    WysiWyg2->setChecked(doc_->engine.PageView == 1);
+    Page1->setChecked(doc_->engine.PageView == 2);
+    Pixel1->setChecked(doc_->engine.UnitType == 0);
+    Inch1->setChecked(doc_->engine.UnitType == 1);
+    mm1->setChecked(doc_->engine.UnitType == 2);
+    Scale1->setChecked(doc_->engine.fScale == 1);
+    Mesh1->setChecked(doc_->engine.fMesh == 1);
+}
+
+void TFrmPrev::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous() || !doc_->ready())
+        return;
+    doc_->engine.Visible = true;
+    if (doc_->LimitLevel > 0) {
+        for (QAction* hidden :
+             {Update1, R1, I1, L1, N3, A1, D1, EditMenu->menuAction(), N5, Unit1, HelpMenu->menuAction()})
+            hidden->setVisible(false);
+    }
+    reporting([this] { doc_->Show(clientSize()); });
+    updateChecks();
+    showPageImages();
+}
+
+void TFrmPrev::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (!event->spontaneous())
+        doc_->engine.Visible = false;
+}
+
+void TFrmPrev::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (restoringSize_ || !event->oldSize().isValid())
+        return;
+    if (!doc_->ResizeAllowed(clientSize())) {
+        prompts_.message(QStringLiteral("Resize is ignore, because  bitmap is too big."),
+                         Prompts::Icon::Warning);
+        restoringSize_ = true;
+        resize(event->oldSize());
+        restoringSize_ = false;
+        return;
+    }
+    doc_->Resized();
+}
+
+void TFrmPrev::SetPrinter() {
+    if (printer_)
+        prompts_.printerDialog(*printer_);
+    reporting([this] { setWindowTitle(doc_->SetPrinter()); });
+    showPageImages();
+}
+
+void TFrmPrev::PrintOut() {
+    reporting([this] { doc_->PrintOut(); });
+}
+
+} // namespace veridi

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "PreviewDocument.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+
+namespace veridi {
+
+class PrinterDevice;
+class Prompts;
+
+// The preview window: the page as the engine draws it, at 1:1 or fitted to the window, with
+// the file, view and printing menus. Everything with a branch lives in the preview document.
+class TFrmPrev : public QMainWindow {
+    Q_OBJECT
+
+public:
+    TFrmPrev(Prompts& prompts, std::unique_ptr<PrinterDevice> printer, const QString& settingsPath,
+             QWidget* parent = nullptr);
+    ~TFrmPrev() override;
+
+    PreviewDocument& Doc() { return *doc_; }
+    DrawEngine& Engine() { return doc_->engine; }
+
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+
+    QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    QMenu* ViewMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* Update1 = nullptr;
+    QAction* R1 = nullptr;
+    QAction* I1 = nullptr;
+    QAction* A1 = nullptr;
+    QAction* L1 = nullptr;
+    QAction* D1 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* Save2BMP = nullptr;
+    QAction* JpegOpt = nullptr;
+    QAction* Copy2Clip = nullptr;
+    QAction* Printer1 = nullptr;
+    QAction* Print2 = nullptr;
+    QAction* Close1 = nullptr;
+    QAction* Font2 = nullptr;
+    QAction* C3 = nullptr;
+    QAction* W1 = nullptr;
+    QAction* D2 = nullptr;
+    QAction* I2 = nullptr;
+    QAction* H1 = nullptr;
+    QAction* F1 = nullptr;
+    QAction* T1 = nullptr;
+    QAction* S1 = nullptr;
+    QAction* N8 = nullptr;
+    QAction* E1 = nullptr;
+    QAction* Scale1 = nullptr;
+    QAction* Mesh1 = nullptr;
+    QAction* WysiWyg2 = nullptr;
+    QAction* Page1 = nullptr;
+    QAction* N5 = nullptr;
+    QAction* Unit1 = nullptr;
+    QAction* Pixel1 = nullptr;
+    QAction* Inch1 = nullptr;
+    QAction* mm1 = nullptr;
+
+    void SetCopyright(const QString& s) { doc_->engine.SetCopyright(s); }
+    void PrevUpDateProgram() { doc_->sources.PrevUpDateProgram(); }
+    void Set_LimitLevel(qint32 LV) { doc_->LimitLevel = LV; }
+    void PrevEnd() { hide(); }
+    void SetPrinter();
+    void PrintOut();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    void showPageImages();
+    void updateChecks();
+    QSize clientSize() const;
+    // A platform error inside a handler ends the handler and is reported.
+    template <typename Action> void reporting(Action action);
+
+    Prompts& prompts_;
+    std::unique_ptr<PrinterDevice> printer_;
+    std::unique_ptr<PreviewDocument> doc_;
+    QScrollArea* scroll_ = nullptr;
+    bool limitedMenusHidden_ = false;
+    bool restoringSize_ = false;
+};
+
+} // namespace veridi
