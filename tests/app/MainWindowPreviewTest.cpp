@@ -1,0 +1,117 @@
+#include "FakePrompts.h"
+#include "ImagePrinter.h"
+#include "MainWindow.h"
+#include "PreviewWindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace veridi;
+using veridi::test::FakePrompts;
+
+namespace {
+
+// The main window with its preview, as the program starts them, on a fake 600 dpi printer.
+class MainWindowPreviewTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("veridi.ini"));
+    FakePrompts prompts;
+    ImagePrinter* printer = nullptr;
+    std::unique_ptr<TForm1> form;
+
+    void open() {
+        form = std::make_unique<TForm1>(prompts, path, RandomSource(3));
+        auto device = std::make_unique<ImagePrinter>(600, 600, QSize(4760, 6814));
+        printer = device.get();
+        form->SetPreview(new TFrmPrev(prompts, std::move(device), path, form.get()));
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    DrawEngine& engine() { return form->FrmPrev->Engine(); }
+};
+
+} // namespace
+
+TEST_F(MainWindowPreviewTest, ShowingTheMainWindowPreparesThePreview) {
+    open();
+    EXPECT_EQ(engine().PageNote.psStr, QStringLiteral("この問題はVeridiで印刷しました。"));
+    EXPECT_EQ(engine().PageTitle.psPos, 4);
+    EXPECT_EQ(engine().PageTitle.psSize, 24);
+    EXPECT_EQ(engine().SubTitle.psY, u"36"_qs);
+    EXPECT_EQ(engine().Header.psPos, 0); // header and footer get no default place
+    TFrmPrev* preview = form->FrmPrev;
+    for (QAction* hidden :
+         {preview->Update1, preview->R1, preview->I1, preview->A1, preview->L1, preview->D1, preview->N3,
+          preview->EditMenu->menuAction(), preview->Unit1, preview->N5, preview->HelpMenu->menuAction()})
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    for (QAction* offered :
+         {preview->Save2BMP, preview->JpegOpt, preview->Copy2Clip, preview->Printer1, preview->Print2,
+          preview->Close1, preview->Scale1, preview->Mesh1, preview->WysiWyg2, preview->Page1})
+        EXPECT_TRUE(offered->isVisible()) << offered->objectName().toStdString();
+    EXPECT_EQ(form->EdtPageTitle->text(), QStringLiteral("かずの計算"));
+}
+
+TEST_F(MainWindowPreviewTest, ProblemsAndAnswersPagesAppearInThePreview) {
+    open();
+    form->BtnMake->click();
+    EXPECT_FALSE(form->FrmPrev->isVisible());
+    form->Button1->click();
+    ASSERT_TRUE(form->FrmPrev->isVisible());
+    EXPECT_EQ(engine().ListbyProgram.value(0), u"INITPARAM"_qs);
+    const QString firstProblem = form->Memo1->toPlainText().section(u'\n', 0, 0) + QStringLiteral(" ＋ ") +
+                                 form->Memo2->toPlainText().section(u'\n', 0, 0) + QStringLiteral(" = ");
+    EXPECT_TRUE(engine().ListbyProgram.join(u'\n').contains(firstProblem));
+    const QImage page = form->FrmPrev->Image1->pixmap().toImage();
+    ASSERT_EQ(page.size(), QSize(761, 1090));
+    int ink = 0;
+    for (int y = 150; y < 400; ++y)
+        for (int x = 0; x < 400; ++x)
+            ink += page.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_GT(ink, 500); // the first problems in 24-point type
+
+    form->Button2->click();
+    EXPECT_TRUE(engine().ListbyProgram.join(u'\n').contains(QStringLiteral("たしざんのもんだい (答)")));
+}
+
+TEST_F(MainWindowPreviewTest, PrintingFromTheMainWindowNeedsTheOpenPreview) {
+    open();
+    form->BtnMake->click();
+    form->Print1->trigger(); // the preview is hidden: nothing is printed
+    EXPECT_TRUE(printer->pages().empty());
+    form->Button1->click();
+    form->Print1->trigger();
+    ASSERT_EQ(printer->pages().size(), 1u);
+    EXPECT_EQ(printer->pages()[0].size(), QSize(4760, 6814));
+    form->S1->trigger();
+    EXPECT_EQ(prompts.printerDialogs, 1);
+    EXPECT_EQ(form->FrmPrev->windowTitle(), u"Preview 4760:6814 600:600"_qs);
+}
+
+TEST_F(MainWindowPreviewTest, PageTextsGoToThePageAndToTheSettings) {
+    open();
+    form->EdtPageTitle->setFocus(Qt::TabFocusReason);
+    form->EdtPageTitle->selectAll();
+    QTest::keyClicks(form->EdtPageTitle, u"Sheet 3"_qs);
+    form->BtnMake->click();
+    form->Button1Click(); // from the accelerator, the box still has the focus
+    EXPECT_EQ(form->Sets.sPageTitle, u"Sheet 3"_qs);
+    EXPECT_TRUE(engine().ListbyProgram.join(u'\n').contains(QStringLiteral("PageTitle,\"Sheet 3\"")));
+
+    form->EdtFooter->setText(QStringLiteral("%d"));
+    form->close();
+    form.reset();
+    form = std::make_unique<TForm1>(prompts, path, RandomSource(3));
+    form->show();
+    EXPECT_EQ(form->EdtPageTitle->text(), u"Sheet 3"_qs);
+    EXPECT_EQ(form->EdtFooter->text(), QStringLiteral("%d"));
+}

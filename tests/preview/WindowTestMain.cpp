@@ -1,0 +1,15 @@
+#include "Fonts.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// The preview window tests drive real windows offscreen.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    veridi::registerFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
