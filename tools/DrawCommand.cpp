@@ -40,7 +40,11 @@ DrawRequest requestFrom(const QStringList& args) {
     request.output = options.value(QStringLiteral("output")).value_or(QString());
     if (request.output.isEmpty())
         throw UsageError(QStringLiteral("-o OUT is missing"));
-    request.outputFormat = imageFormatOf(request.output);
+    const auto format = imageFormatOf(request.output);
+    if (!format)
+        throw UsageError(
+            QStringLiteral("-o: %1 does not end in .png, .bmp, .jpg or .jpeg").arg(request.output));
+    request.outputFormat = *format;
     request.quality = options.integer(QStringLiteral("quality"), 1, 100).value_or(90);
     request.printerTarget =
         options.choice(QStringLiteral("target"), {u"screen"_qs, u"printer"_qs}).value_or(u"screen"_qs) ==

@@ -47,15 +47,18 @@ std::set<QString> generatorSwitches() {
     return {QStringLiteral("count-first"), QStringLiteral("count-second")};
 }
 
+QString settingsPathFrom(const Options& options) {
+    const auto path = options.value(QStringLiteral("settings"));
+    if (!path)
+        return QString();
+    if (!QFileInfo(*path).isFile())
+        throw UsageError(QStringLiteral("--settings: %1 is not a readable file").arg(*path));
+    return *path;
+}
+
 GeneratorSettings generatorSettingsFrom(const Options& options) {
-    QString settingsPath;
-    if (const auto path = options.value(QStringLiteral("settings"))) {
-        if (!QFileInfo(*path).isFile())
-            throw UsageError(QStringLiteral("--settings: %1 is not a readable file").arg(*path));
-        settingsPath = *path;
-    }
     WorksheetSettings stored;
-    LoadIniSets(IniFile(settingsPath), stored);
+    LoadIniSets(IniFile(settingsPathFrom(options)), stored);
 
     GeneratorSettings s;
     s.ExamRowN = stored.ExamRowN;

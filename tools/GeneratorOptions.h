@@ -11,6 +11,10 @@ namespace veridi::sheettool {
 std::set<QString> generatorValuedOptions();
 std::set<QString> generatorSwitches();
 
+// The settings file of --settings; empty without it (the fresh-install defaults). A UsageError
+// when the name is not a readable file.
+QString settingsPathFrom(const Options& options);
+
 // The settings "作成(&M)" would use: the fresh-install defaults, or the settings file of
 // --settings, overridden by the options.
 GeneratorSettings generatorSettingsFrom(const Options& options);

@@ -1,7 +1,5 @@
 #include "PageImageOutput.h"
 
-#include "Options.h"
-
 #include "FileError.h"
 #include "ImageFileWriter.h"
 #include "JpegWriter.h"
@@ -19,13 +17,13 @@ QStringList withLongOutputOption(QStringList args) {
     return args;
 }
 
-QString imageFormatOf(const QString& output) {
+std::optional<QString> imageFormatOf(const QString& output) {
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (suffix == u"png" || suffix == u"bmp")
         return suffix;
     if (suffix == u"jpg" || suffix == u"jpeg")
         return QStringLiteral("jpg");
-    throw UsageError(QStringLiteral("-o: %1 does not end in .png, .bmp, .jpg or .jpeg").arg(output));
+    return std::nullopt;
 }
 
 bool writePageImage(const QImage& image, const QString& output, const QString& format, int quality,

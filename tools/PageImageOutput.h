@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QImage;
 
 namespace veridi {
@@ -15,8 +17,8 @@ namespace veridi::sheettool {
 // "--output OUT".
 QStringList withLongOutputOption(QStringList args);
 
-// "png", "bmp" or "jpg" from the name's ending (".jpeg" is "jpg"); a UsageError for any other.
-QString imageFormatOf(const QString& output);
+// "png", "bmp" or "jpg" from the name's ending (".jpeg" is "jpg"); nothing for any other.
+std::optional<QString> imageFormatOf(const QString& output);
 
 // Writes a page image in that format (JPEG at quality 1 to 100); a file that cannot be written
 // is reported through the prompts and gives false.

@@ -12,7 +12,7 @@ using namespace veridi::sheettool;
 namespace {
 
 void printUsage() {
-    std::fputs("usage: veridi-sheet problems|recalc|draw [options]\n", stderr);
+    std::fputs("usage: veridi-sheet problems|recalc|draw|page|render [options]\n", stderr);
 }
 
 // stderr carries the drawing's and the generator's messages only; Qt's own chatter about the
@@ -32,9 +32,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
 
     const std::map<QString, std::function<int(const QStringList&)>> subcommands = {
-        {QStringLiteral("problems"), runProblems},
-        {QStringLiteral("recalc"), runRecalc},
-        {QStringLiteral("draw"), runDraw},
+        {QStringLiteral("problems"), runProblems}, {QStringLiteral("recalc"), runRecalc},
+        {QStringLiteral("draw"), runDraw},         {QStringLiteral("page"), runPage},
+        {QStringLiteral("render"), runRender},
     };
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || !subcommands.count(args.first())) {
