@@ -1,0 +1,80 @@
+#include "DrawEngine.h"
+#include "FakePrompts.h"
+#include "Fonts.h"
+#include "Generator.h"
+#include "ImagePrinter.h"
+#include "RandomSource.h"
+#include "SheetComposer.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+using namespace veridi;
+
+namespace {
+
+GeneratorSettings fullSheet(Operation op) {
+    GeneratorSettings s;
+    s.operation = op;
+    s.ExamRowN = 10;
+    s.ExamColN = 2;
+    return s;
+}
+
+void MakeProblemSet(benchmark::State& state) {
+    RandomSource random(1);
+    test::FakePrompts prompts;
+    const GeneratorSettings s = fullSheet(Operation(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ProblemGenerator(random, prompts).Make(s));
+}
+BENCHMARK(MakeProblemSet)->DenseRange(0, 3);
+
+// A skewed distribution rejects about half its draws.
+void DrawNormalOperand(benchmark::State& state) {
+    RandomSource random(2);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawOperand(1, 100, 5, random));
+}
+BENCHMARK(DrawNormalOperand);
+
+// One redraw of a full page of twenty problems on the screen image or the printer page.
+void ComposeAndDrawPage(benchmark::State& state) {
+    test::FakePrompts prompts;
+    ImagePrinter printer(600, 600, QSize(4760, 6814));
+    DrawEngine engine(prompts, &printer, 96);
+    engine.UnitType = 2;
+    engine.Visible = true;
+    engine.SetImageSize(761, 1090);
+    engine.PageTitle.SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 24, 4, u"10"_qs, u"10"_qs, false, false);
+    engine.SubTitle.SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 12, 4, u"10"_qs, u"36"_qs, false, false);
+    engine.nTgtCanvas = int(state.range(0));
+    SheetComposer composer(engine, [&engine] { engine.DrawGraphics(); });
+    WorksheetSettings settings;
+    settings.ExamRowN = 10;
+    settings.ExamColN = 2;
+    settings.FntExam.Size = 24;
+    RandomSource random(3);
+    test::FakePrompts generatorPrompts;
+    const ProblemSet problems =
+        *ProblemGenerator(random, generatorPrompts).Make(fullSheet(Operation::Addition));
+    TPageStr dateTime;
+    for (auto _ : state) {
+        WorksheetSettings s = settings;
+        composer.ComposeSheet(SheetComposer::Problems, {s, dateTime, problems, QStringLiteral("＋"), 0});
+    }
+}
+BENCHMARK(ComposeAndDrawPage)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    registerFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
