@@ -30,12 +30,12 @@ namespace {
 const QString kDateTimeSection = QStringLiteral("DateTime");
 
 ExamFontSpec fontSpecOf(const QFont& font) {
-    ExamFontSpec spec;
-    spec.Name = font.family();
-    spec.Size = font.pointSize();
-    spec.Bold = font.bold();
-    spec.Italic = font.italic();
-    return spec;
+    ExamFontSpec taken;
+    taken.Name = font.family();
+    taken.Size = font.pointSize();
+    taken.Bold = font.bold();
+    taken.Italic = font.italic();
+    return taken;
 }
 
 // Focus that comes and goes with the whole window (another window activated, a menu or a

@@ -40,14 +40,14 @@ SheetComposer::SheetComposer(DrawEngine& engine, std::function<void()> updatePro
     ResetCurFont();
 }
 
-DrawFont SheetComposer::examFont(const ExamFontSpec& spec) {
+DrawFont SheetComposer::examFont(const ExamFontSpec& stored) {
     DrawFont font;
-    font.name = spec.Name;
-    font.size = spec.Size;
-    font.bold = spec.Bold;
-    font.italic = spec.Italic;
+    font.name = stored.Name;
+    font.size = stored.Size;
+    font.bold = stored.Bold;
+    font.italic = stored.Italic;
     // Stored as 0x00BBGGRR, red in the low byte.
-    font.color = QColor(spec.Color & 0xFF, (spec.Color >> 8) & 0xFF, (spec.Color >> 16) & 0xFF);
+    font.color = QColor(stored.Color & 0xFF, (stored.Color >> 8) & 0xFF, (stored.Color >> 16) & 0xFF);
     return font;
 }
 

@@ -49,7 +49,7 @@ public:
     Real WindowUnder = 0;
 
     // The problem font of the settings as the engine keeps fonts.
-    static DrawFont examFont(const ExamFontSpec& spec);
+    static DrawFont examFont(const ExamFontSpec& stored);
 
 private:
     QString headerText(const QString& text) const;
