@@ -182,6 +182,35 @@ TEST(RenderCommand, ImagesOfBothPagesWithTheListSourceFileUnderThem) {
     EXPECT_FALSE(QFile::exists("other-answers.png"));
 }
 
+// Pixels of the grid and ruler colours, which nothing else on a worksheet has.
+int colouredPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            count += std::abs(qRed(p) - qGreen(p)) > 60 || std::abs(qGreen(p) - qBlue(p)) > 60;
+        }
+    return count;
+}
+
+TEST(RenderCommand, TheStoredRulerAndGridShowOnlyInTheOneToOneView) {
+    test::WorkFolder folder;
+    folder.write("set.txt", "1\t2\t3\n");
+    folder.write("aids.ini", "[Sw]\r\nScale=1\r\nMesh=1\r\n");
+    folder.write("page view.ini", "[PageView]\r\nIndex=2\r\n[Sw]\r\nScale=1\r\nMesh=1\r\n");
+    for (const char* settings : {"aids.ini", "page view.ini"}) {
+        const ToolRun run = runSheet(
+            {"render", "--mode", "problems", "--in", "set.txt", "--settings", settings, "-o", "page.png"});
+        ASSERT_EQ(run.status, 0) << settings << ": " << run.err.toStdString();
+        const QImage page("page.png", "PNG");
+        ASSERT_EQ(page.size(), QSize(761, 1090)) << settings;
+        if (settings == QStringLiteral("aids.ini"))
+            EXPECT_GT(colouredPixels(page), 1000) << settings;
+        else
+            EXPECT_EQ(colouredPixels(page), 0) << settings;
+    }
+}
+
 TEST(RenderCommand, TheNameChoosesTheImageFormat) {
     test::WorkFolder folder;
     folder.write("set.txt", "1\t2\t3\n");
