@@ -31,6 +31,14 @@ QByteArray readInput(const QString& fileName) {
     return bytes;
 }
 
+// The program composes nothing from an empty problem set and leaves the page blank; a blank
+// page written to a file would only hide the mistake.
+ProblemSet nonEmpty(ProblemSet problems) {
+    if (problems.first.isEmpty())
+        throw UsageError(QStringLiteral("there are no problems to lay out"));
+    return problems;
+}
+
 } // namespace
 
 std::set<QString> problemSourceOptions() {
@@ -76,11 +84,14 @@ std::optional<ProblemSet> problemsFrom(const Options& options, const GeneratorSe
             if (name != kInput && !layout.count(name) && options.has(name))
                 throw UsageError(
                     QStringLiteral("--%1 steers the generator and cannot go with --in").arg(name));
-        return readProblemFile(*input);
+        return nonEmpty(readProblemFile(*input));
     }
     RandomSource random = randomSourceFrom(options);
     StderrPrompts prompts(confirm);
-    return ProblemGenerator(random, prompts).Make(settings);
+    const auto made = ProblemGenerator(random, prompts).Make(settings);
+    if (!made)
+        return std::nullopt;
+    return nonEmpty(*made);
 }
 
 } // namespace veridi::sheettool

@@ -10,7 +10,6 @@
 
 #include <QFileInfo>
 
-#include <memory>
 #include <vector>
 
 namespace veridi::sheettool {

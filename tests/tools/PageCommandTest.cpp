@@ -284,6 +284,7 @@ TEST(PageCommand, BadInputGivesOneLineAndStatusTwo) {
         many += "1\t1\n";
     folder.write("many.txt", many);
     folder.write("big.txt", QByteArray(2 * 1024 * 1024, '1') + "\t1\n");
+    folder.write("empty.txt", "");
     const QList<QStringList> rows = {
         {},
         {"--mode", "both"},
@@ -294,6 +295,8 @@ TEST(PageCommand, BadInputGivesOneLineAndStatusTwo) {
         {"--mode", "problems", "--in", "wide.txt"},
         {"--mode", "problems", "--in", "many.txt"},
         {"--mode", "problems", "--in", "big.txt"},
+        {"--mode", "problems", "--in", "empty.txt"},
+        {"--mode", "problems", "--rows", "0"},
         {"--mode", "problems", "--in", "bad.txt", "--seed", "4"},
         {"--mode", "problems", "--in", "bad.txt", "--confirm", "yes"},
         {"--mode", "problems", "--unit", "cm"},
