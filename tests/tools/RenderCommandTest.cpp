@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace veridi {
 namespace {
@@ -198,30 +199,19 @@ TEST(RenderCommand, TheStoredRulerAndGridShowOnlyInTheOneToOneView) {
     folder.write("set.txt", "1\t2\t3\n");
     folder.write("aids.ini", "[Sw]\r\nScale=1\r\nMesh=1\r\n");
     folder.write("page view.ini", "[PageView]\r\nIndex=2\r\n[Sw]\r\nScale=1\r\nMesh=1\r\n");
-    for (const char* settings : {"aids.ini", "page view.ini"}) {
+    // The name's ending chooses the format, whatever its case.
+    const std::tuple<const char*, const char*, const char*> rows[] = {{"aids.ini", "page.bmp", "BMP"},
+                                                                      {"page view.ini", "page.Png", "PNG"}};
+    for (const auto& [settings, output, format] : rows) {
         const ToolRun run = runSheet(
-            {"render", "--mode", "problems", "--in", "set.txt", "--settings", settings, "-o", "page.png"});
+            {"render", "--mode", "problems", "--in", "set.txt", "--settings", settings, "-o", output});
         ASSERT_EQ(run.status, 0) << settings << ": " << run.err.toStdString();
-        const QImage page("page.png", "PNG");
+        const QImage page(output, format);
         ASSERT_EQ(page.size(), QSize(761, 1090)) << settings;
         if (settings == QStringLiteral("aids.ini"))
             EXPECT_GT(colouredPixels(page), 1000) << settings;
         else
             EXPECT_EQ(colouredPixels(page), 0) << settings;
-    }
-}
-
-TEST(RenderCommand, TheNameChoosesTheImageFormat) {
-    test::WorkFolder folder;
-    folder.write("set.txt", "1\t2\t3\n");
-    const std::pair<const char*, QByteArray> rows[] = {
-        {"page.bmp", "BM"}, {"page.jpg", "\xFF\xD8"}, {"page.JPEG", "\xFF\xD8"}, {"page.Png", "\x89PNG"}};
-    for (const auto& [name, magic] : rows) {
-        const ToolRun run = runSheet({"render", "--mode", "problems", "--in", "set.txt", "-o", name});
-        ASSERT_EQ(run.status, 0) << name << ": " << run.err.toStdString();
-        QFile file(name);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        EXPECT_TRUE(file.read(4).startsWith(magic)) << name;
     }
 }
 
