@@ -279,15 +279,7 @@ void TForm1::BtnMakeClick() {
     s.MaxV[1] = rangeBoxValue(false, EdtMax2->text());
     s.randomOperand[0] = CBox1->isChecked();
     s.randomOperand[1] = CBox2->isChecked();
-    s.nZero = Sets.nZero;
-    s.fNZero = Sets.fNZero;
-    s.fNOne = Sets.fNOne;
-    s.fNotRest = Sets.fNotRest;
-    s.rnd_D = Sets.rnd_D;
-    s.ExamRowN = Sets.ExamRowN;
-    s.ExamColN = Sets.ExamColN;
-
-    const auto problems = ProblemGenerator(random_, prompts_).Make(s);
+    const auto problems = ProblemGenerator(random_, prompts_).Make(toGeneratorSettings(Sets, s));
     if (!problems)
         return;
     setListLines(Memo1, problems->first);

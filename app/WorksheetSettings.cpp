@@ -21,6 +21,17 @@ const double kDefaultMargin = IniFile::parseReal(QStringLiteral("10"));
 
 } // namespace
 
+GeneratorSettings toGeneratorSettings(const WorksheetSettings& settings, GeneratorSettings s) {
+    s.nZero = settings.nZero;
+    s.fNZero = settings.fNZero;
+    s.fNOne = settings.fNOne;
+    s.fNotRest = settings.fNotRest;
+    s.rnd_D = settings.rnd_D;
+    s.ExamRowN = settings.ExamRowN;
+    s.ExamColN = settings.ExamColN;
+    return s;
+}
+
 void LoadIniSets(const IniFile& ini, WorksheetSettings& s, const ExamFontSpec& mainFont) {
     s.sHeader = ini.readString(kPage, QStringLiteral("Header"), QString());
     s.sFooter = ini.readString(kPage, QStringLiteral("Footer"), QString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Generator.h"
+
 #include <QString>
 
 namespace veridi {
@@ -45,6 +47,9 @@ struct WorksheetSettings {
     bool fNOne = false;
     ExamFontSpec FntExam;
 };
+
+// The settings the generator reads; the operation and the operand ranges are left as given.
+GeneratorSettings toGeneratorSettings(const WorksheetSettings& settings, GeneratorSettings s = {});
 
 // Reads every key, each with its default; the problem font starts from mainFont. An answer
 // type of 0 becomes 1.

@@ -60,14 +60,7 @@ GeneratorSettings generatorSettingsFrom(const Options& options) {
     WorksheetSettings stored;
     LoadIniSets(IniFile(settingsPathFrom(options)), stored);
 
-    GeneratorSettings s;
-    s.ExamRowN = stored.ExamRowN;
-    s.ExamColN = stored.ExamColN;
-    s.nZero = stored.nZero;
-    s.rnd_D = stored.rnd_D;
-    s.fNotRest = stored.fNotRest;
-    s.fNZero = stored.fNZero;
-    s.fNOne = stored.fNOne;
+    GeneratorSettings s = toGeneratorSettings(stored);
 
     const QStringList operations = {QStringLiteral("add"), QStringLiteral("sub"), QStringLiteral("mul"),
                                     QStringLiteral("div")};

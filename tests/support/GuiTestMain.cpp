@@ -1,14 +1,15 @@
 #include "Fonts.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
-// Composition measures texts, which needs a Gui application and the page fonts.
+// Windows, fonts and text measurement need an application; windows are driven offscreen, also
+// when the tests are only listed.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     veridi::registerFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
