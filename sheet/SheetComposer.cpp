@@ -17,17 +17,6 @@ Real num(const QString& text) {
     return ReadReal(text);
 }
 
-// Characters with codes up to 32 removed at both ends.
-QString trimControls(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 32)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QString lineOf(const QStringList& list, int n) {
     return list.value(n - 1);
 }
@@ -237,8 +226,8 @@ void SheetComposer::composeCell(int mode, const Input& input, int n, Real tx, Re
         return;
     }
 
-    const QString a = trimControls(A);
-    const QString b = trimControls(B);
+    const QString a = TrimLine(A);
+    const QString b = TrimLine(B);
     if (input.tabIndex == 3) {
         // The long-hand division: divisor, ")", dividend, and the bar over the dividend.
         engine_.PrevTextOut(tx, ty, b, kNil);
