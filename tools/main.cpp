@@ -1,3 +1,4 @@
+#include "Fonts.h"
 #include "Options.h"
 #include "Subcommands.h"
 
@@ -30,6 +31,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietQtMessages);
     QGuiApplication app(argc, argv);
+    // Pages are measured and drawn in the same fonts as the program's.
+    veridi::registerFontSubstitutions();
 
     const std::map<QString, std::function<int(const QStringList&)>> subcommands = {
         {QStringLiteral("problems"), runProblems}, {QStringLiteral("recalc"), runRecalc},

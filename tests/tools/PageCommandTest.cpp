@@ -98,6 +98,10 @@ TEST(PageCommand, FreshInstallProblemsPageIsTheComposersSequence) {
     EXPECT_GE(gridTop, 10 + 2 * H + 5 - 1e-9);
     // A number and its problem share the line.
     EXPECT_EQ(realField(commands[22], 2), realField(commands[25], 2));
+    // Measured in the program's fonts: 12 points of the date box's measure are 18 pixels, the
+    // 9 points the grid's raise is measured in are 13, on a 96 dpi screen.
+    EXPECT_NEAR(H, 18 * 25.4 / 96, 1e-9);
+    EXPECT_NEAR(gridTop, 41 + 13 * 25.4 / 96, 1e-9);
 }
 
 TEST(PageCommand, AnswersPageWritesEachAnswerWhereItsProblemWas) {
