@@ -24,10 +24,24 @@ double normalValue(double mean, double sd, RandomSource& random) {
     return mean + sd * u1 * std::sqrt(-2.0 * std::log(s) / s);
 }
 
-// Accepted draws are common (about half of them, or more) except where the mean sits on the
-// excluded edge of the 32-bit range with almost no spread; there no draw can be accepted, and
-// after this many the operand is drawn uniformly instead of looping for ever.
-constexpr int kNormalDrawLimit = 100'000;
+// The share of normal draws that an operand range accepts: those whose truncation lies in
+// [min, max], strictly inside the 32-bit bounds.
+double acceptedShare(qint32 min, qint32 max, double mean, double sd) {
+    const double low = std::max(min > 0 ? double(min) : double(min) - 1.0, -2147483647.0);
+    const double high = std::min(max < 0 ? double(max) : double(max) + 1.0, 2147483647.0);
+    const auto below = [&](double x) {
+        return 0.5 * std::erfc(-(x - mean) / (std::abs(sd) * std::sqrt(2.0)));
+    };
+    return below(high) - below(low);
+}
+
+// The range always begins (D > 0) or ends (D < 0) at the mean, so a range that accepts fewer
+// than this share of the draws is narrow against the spread, and the normal curve is flat
+// across it to within a few parts in ten thousand: such an operand is drawn uniformly instead
+// of being drawn again and again (or for ever, at the excluded edge of the 32-bit range).
+constexpr double kFewestAccepted = 0.01;
+// With at least that share accepted, this many rejected draws in a row do not happen.
+constexpr int kNormalDrawLimit = 10'000;
 
 } // namespace
 
@@ -55,6 +69,8 @@ qint32 DrawOperand(qint32 min, qint32 max, qint32 D, RandomSource& random) {
     };
     if (sd == 0.0) // every draw is exactly the mean
         return accepted(mean) ? qint32(std::trunc(mean)) : uniform();
+    if (acceptedShare(min, max, mean, sd) < kFewestAccepted)
+        return uniform();
     for (int draw = 0; draw < kNormalDrawLimit; ++draw) {
         const double x = normalValue(mean, sd, random);
         if (accepted(x))

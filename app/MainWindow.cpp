@@ -3,6 +3,7 @@
 #include "EntryChecks.h"
 #include "Generator.h"
 #include "OperationNames.h"
+#include "PageDefaults.h"
 #include "PreviewWindow.h"
 #include "ProblemSet.h"
 #include "Prompts.h"
@@ -38,10 +39,11 @@ ExamFontSpec fontSpecOf(const QFont& font) {
     return taken;
 }
 
-// Focus that comes and goes with the whole window (another window activated, a menu or a
-// message box opened) is no entering or leaving of a box.
+// Focus that comes and goes with the whole window (another window activated, the menu bar, a
+// menu or a message box opened) is no entering or leaving of a box.
 bool movesBetweenControls(const QFocusEvent* event) {
-    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason &&
+           event->reason() != Qt::MenuBarFocusReason;
 }
 
 QStringList listLines(const QPlainTextEdit* memo) {
@@ -66,6 +68,8 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsPath, RandomSource rando
 }
 
 TForm1::~TForm1() {
+    // The preview goes first and writes its settings; then the main window writes its own.
+    delete FrmPrev;
     FormDestroy();
 }
 
@@ -90,7 +94,7 @@ void TForm1::FormCreate() {
 
 void TForm1::FormShow() {
     if (FrmPrev)
-        FrmPrev->SetCopyright(QStringLiteral("この問題はVeridiで印刷しました。"));
+        FrmPrev->SetCopyright(pageNote());
     LoadIniSets(ini_, Sets, fontSpecOf(font()));
     if (FrmPrev)
         FrmPrev->update();
@@ -127,10 +131,9 @@ void TForm1::FormShow() {
                                 FrmPrev->N5,
                                 FrmPrev->HelpMenu->menuAction()})
             unused->setVisible(false);
-        FrmPrev->Engine().PageTitle.PlaceIfUnset(24, QStringLiteral("10"), QStringLiteral("10"));
-        FrmPrev->Engine().SubTitle.PlaceIfUnset(12, QStringLiteral("10"), QStringLiteral("36"));
+        placeUnsetTitles(FrmPrev->Engine());
     }
-    DateTime.PlaceIfUnset(11, QStringLiteral("80"), QStringLiteral("10"));
+    placeUnsetDateTime(DateTime);
 
     (Sets.nZero == 0 ? Z1 : Sets.nZero == 1 ? P1 : I1)->setChecked(true);
     // Setting the boxes runs their handlers, which leaves the fields as loaded.

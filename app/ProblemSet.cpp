@@ -14,10 +14,10 @@ QStringList linesOf(const QString& text) {
     return lines;
 }
 
-QString textOf(const QStringList& lines, const QString& lineBreak) {
+QString textOf(const QStringList& lines) {
     QString text;
     for (const QString& line : lines)
-        text += line + lineBreak;
+        text += line + u'\n';
     return text;
 }
 

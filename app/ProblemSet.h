@@ -17,7 +17,7 @@ struct ProblemSet {
 // text has none. CR LF, LF and CR all end a line.
 QStringList linesOf(const QString& text);
 // The text of a list: every line followed by a line break.
-QString textOf(const QStringList& lines, const QString& lineBreak = QStringLiteral("\n"));
+QString textOf(const QStringList& lines);
 
 // The answer text of a division: "%d" of the quotient, or "%d あまり %d" with a remainder.
 QString divisionAnswer(qint64 quotient, qint64 remainder);

@@ -11,12 +11,15 @@ namespace veridi {
 class RandomSource {
 public:
     explicit RandomSource(quint64 seed) : engine_(seed) {}
+    virtual ~RandomSource() = default;
+    RandomSource(const RandomSource&) = default;
+    RandomSource& operator=(const RandomSource&) = default;
     static RandomSource fromClock();
 
     // A uniform integer in [0, n); n must be positive.
-    quint64 uniformInteger(quint64 n);
+    virtual quint64 uniformInteger(quint64 n);
     // A uniform real in [0, 1).
-    double uniformReal();
+    virtual double uniformReal();
 
 private:
     std::mt19937_64 engine_;

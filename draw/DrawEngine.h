@@ -94,6 +94,8 @@ public:
     // the page-view image for view 2, the page image for any other view.
     void SetImageSize(qint32 width, qint32 height);
     void SetPageImageSize(qint32 width, qint32 height);
+    // The 1:1 page image: the printable page at screen resolution (empty without printer facts).
+    QSize OneToOneSize() const;
     qint32 Get_Width() const { return PageW; }
     qint32 Get_Height() const { return PageH; }
 

@@ -26,11 +26,6 @@ const PageStrSection kPageStrSections[] = {
     {&DrawEngine::SubTitle, u"SubTitle"},
 };
 
-// A size computed in extended precision and truncated toward zero.
-qint32 truncated(Real value) {
-    return qint32(value);
-}
-
 } // namespace
 
 PreviewDocument::PreviewDocument(Prompts& prompts, PrinterDevice* printer, qint32 monitorRes,
@@ -81,27 +76,23 @@ void PreviewDocument::SaveSettings() {
         (engine.*s.record).SetIniSets(settings_, QString::fromUtf16(s.section));
 }
 
-QSize PreviewDocument::OneToOneSize() const {
-    return {truncated(Real(engine.PageW) / engine.RatioX), truncated(Real(engine.PageH) / engine.RatioY)};
-}
-
 QSize PreviewDocument::PageViewFit(QSize clientSize, qint32 pageW, qint32 pageH) {
-    // An empty client area has no shape to fit; the image then takes the client area as it is.
-    if (clientSize.width() <= 0 || clientSize.height() <= 0)
+    // An empty client area or page has no shape to fit; the image then takes the client area.
+    if (clientSize.width() <= 0 || clientSize.height() <= 0 || pageW <= 0 || pageH <= 0)
         return clientSize.expandedTo(QSize(0, 0));
     const Real cw = clientSize.width();
     const Real ch = clientSize.height();
     const Real rw = Real(pageW) / cw;
     const Real rh = Real(pageH) / ch;
     if (rh >= rw)
-        return {truncated(cw * rw / rh), truncated(ch)};
-    return {truncated(cw), truncated(ch * rh / rw)};
+        return {Truncate(cw * rw / rh), Truncate(ch)};
+    return {Truncate(cw), Truncate(ch * rh / rw)};
 }
 
 void PreviewDocument::Show(QSize clientSize) {
     if (!ready())
         return;
-    const QSize page = OneToOneSize();
+    const QSize page = engine.OneToOneSize();
     engine.SetImageSize(page.width(), page.height());
     if (engine.PageView == 2) {
         const QSize fitted = PageViewFit(clientSize, engine.PageW, engine.PageH);
@@ -149,7 +140,7 @@ void PreviewDocument::Resized() {
 bool PreviewDocument::ResizeAllowed(QSize clientSize) const {
     if (engine.ErrorNum != -1)
         return true;
-    const QSize needed = engine.PageView == 1 ? OneToOneSize() : clientSize;
+    const QSize needed = engine.PageView == 1 ? engine.OneToOneSize() : clientSize;
     if (needed.width() <= 0 || needed.height() <= 0)
         return true;
     // Asking for the allocation is the test; the scratch image goes at once.
@@ -183,7 +174,7 @@ std::optional<QString> PreviewDocument::SetQuality(const QString& typed) {
 QString PreviewDocument::SetPrinter() {
     engine.GetPrinterRes();
     engine.GetPageSize();
-    const QSize page = OneToOneSize();
+    const QSize page = engine.OneToOneSize();
     engine.SetImageSize(page.width(), page.height());
     engine.DrawGraphics();
     return QStringLiteral("Preview %1:%2 %3:%4")

@@ -42,8 +42,6 @@ public:
     void Show(QSize clientSize);
     // The page-view image size for a client area (extended precision, truncated).
     static QSize PageViewFit(QSize clientSize, qint32 pageW, qint32 pageH);
-    // The 1:1 page image size: the printable page at screen resolution.
-    QSize OneToOneSize() const;
 
     // "１：１表示(&W)": no redraw, no resizing.
     void ShowOneToOne();

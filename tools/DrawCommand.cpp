@@ -71,7 +71,8 @@ int runDraw(const QStringList& args) {
     // As the preview window shows itself: the page image at screen resolution, then the file
     // list read afresh.
     engine.Visible = true;
-    engine.SetImageSize(qint32(engine.PageW / engine.RatioX), qint32(engine.PageH / engine.RatioY));
+    const QSize pageImage = engine.OneToOneSize();
+    engine.SetImageSize(pageImage.width(), pageImage.height());
     ListSources sources(engine, prompts);
     sources.ListIniFile = request.listFile;
     if (!sources.LoadListByFile())

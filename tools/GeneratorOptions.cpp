@@ -62,14 +62,17 @@ GeneratorSettings generatorSettingsFrom(const Options& options) {
 
     GeneratorSettings s = toGeneratorSettings(stored);
 
-    const QStringList operations = {QStringLiteral("add"), QStringLiteral("sub"), QStringLiteral("mul"),
-                                    QStringLiteral("div")};
-    if (const auto op = options.choice(QStringLiteral("op"), operations))
-        s.operation = Operation(operations.indexOf(*op));
+    if (const auto op = operationOption(options))
+        s.operation = *op;
     if (const auto rows = options.integer(QStringLiteral("rows"), 0, kMaxCount))
         s.ExamRowN = *rows;
     if (const auto cols = options.integer(QStringLiteral("cols"), 0, kMaxCount))
         s.ExamColN = *cols;
+    if (qint64(s.ExamRowN) * s.ExamColN > ProblemGenerator::kMaxProblems)
+        throw UsageError(QStringLiteral("--rows × --cols: %1 × %2 is more than %3 problems")
+                             .arg(s.ExamRowN)
+                             .arg(s.ExamColN)
+                             .arg(ProblemGenerator::kMaxProblems));
     readRange(options, QStringLiteral("first"), s.MinV[0], s.MaxV[0]);
     readRange(options, QStringLiteral("second"), s.MinV[1], s.MaxV[1]);
     s.randomOperand[0] = !options.has(QStringLiteral("count-first"));
@@ -88,6 +91,20 @@ GeneratorSettings generatorSettingsFrom(const Options& options) {
                                        std::numeric_limits<qint32>::max()))
         s.rnd_D = *d;
     return s;
+}
+
+std::optional<Operation> operationOption(const Options& options) {
+    const QStringList operations = {QStringLiteral("add"), QStringLiteral("sub"), QStringLiteral("mul"),
+                                    QStringLiteral("div")};
+    const auto op = options.choice(QStringLiteral("op"), operations);
+    if (!op)
+        return std::nullopt;
+    return Operation(operations.indexOf(*op));
+}
+
+bool confirmOption(const Options& options) {
+    return options.choice(QStringLiteral("confirm"), {QStringLiteral("yes"), QStringLiteral("no")})
+               .value_or(QStringLiteral("no")) == QLatin1String("yes");
 }
 
 RandomSource randomSourceFrom(const Options& options) {

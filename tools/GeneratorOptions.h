@@ -19,6 +19,12 @@ QString settingsPathFrom(const Options& options);
 // --settings, overridden by the options.
 GeneratorSettings generatorSettingsFrom(const Options& options);
 
+// --op add|sub|mul|div, when given.
+std::optional<Operation> operationOption(const Options& options);
+
+// --confirm yes|no, the answer to the generator's question; no when not given.
+bool confirmOption(const Options& options);
+
 // Seeded by --seed, otherwise from the clock as the program is.
 RandomSource randomSourceFrom(const Options& options);
 

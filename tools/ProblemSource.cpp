@@ -72,8 +72,6 @@ ProblemSet readProblemFile(const QString& fileName) {
 }
 
 std::optional<ProblemSet> problemsFrom(const Options& options, const GeneratorSettings& settings) {
-    const bool confirm = options.choice(kConfirm, {QStringLiteral("yes"), QStringLiteral("no")})
-                             .value_or(QStringLiteral("no")) == QLatin1String("yes");
     if (const auto input = options.value(kInput)) {
         // The operation, the grid and the settings file still shape the page.
         const std::set<QString> layout = {QStringLiteral("op"), QStringLiteral("rows"),
@@ -87,7 +85,7 @@ std::optional<ProblemSet> problemsFrom(const Options& options, const GeneratorSe
         return nonEmpty(readProblemFile(*input));
     }
     RandomSource random = randomSourceFrom(options);
-    StderrPrompts prompts(confirm);
+    StderrPrompts prompts(confirmOption(options));
     const auto made = ProblemGenerator(random, prompts).Make(settings);
     if (!made)
         return std::nullopt;

@@ -17,12 +17,9 @@ int runProblems(const QStringList& args) {
     if (!options.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument %1").arg(options.positional().first()));
 
-    const bool confirm =
-        options.choice(QStringLiteral("confirm"), {QStringLiteral("yes"), QStringLiteral("no")})
-            .value_or(QStringLiteral("no")) == QLatin1String("yes");
     const GeneratorSettings settings = generatorSettingsFrom(options);
     RandomSource random = randomSourceFrom(options);
-    StderrPrompts prompts(confirm);
+    StderrPrompts prompts(confirmOption(options));
 
     const auto problems = ProblemGenerator(random, prompts).Make(settings);
     if (!problems)

@@ -1,3 +1,4 @@
+#include "GeneratorOptions.h"
 #include "Options.h"
 #include "StderrPrompts.h"
 #include "Subcommands.h"
@@ -15,9 +16,7 @@ int runRecalc(const QStringList& args) {
     const Options options(args, {QStringLiteral("op")}, {});
     if (!options.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument %1").arg(options.positional().first()));
-    const QStringList operations = {QStringLiteral("add"), QStringLiteral("sub"), QStringLiteral("mul"),
-                                    QStringLiteral("div")};
-    const auto op = options.choice(QStringLiteral("op"), operations);
+    const auto op = operationOption(options);
     if (!op)
         throw UsageError(QStringLiteral("--op add|sub|mul|div is required"));
 
@@ -29,13 +28,11 @@ int runRecalc(const QStringList& args) {
         const QStringList fields = line.split(u'\t');
         set.first << fields.value(0);
         set.second << fields.value(1);
-        if (fields.size() > 2)
-            set.answers << fields.value(2);
+        set.answers << fields.value(2); // the old answer, empty when the line has none
     }
 
     StderrPrompts prompts;
-    const QStringList answers =
-        recalculateAnswers(set.first, set.second, set.answers, Operation(operations.indexOf(*op)), prompts);
+    const QStringList answers = recalculateAnswers(set.first, set.second, set.answers, *op, prompts);
     const QByteArray out = textOf(answers).toUtf8();
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     return 0;

@@ -2,11 +2,10 @@
 
 #include "IniFile.h"
 #include "OperationNames.h"
+#include "PageDefaults.h"
 
 namespace veridi::sheettool {
 namespace {
-
-const QString kPageNote = QStringLiteral("この問題はVeridiで印刷しました。");
 
 // The preview window's designed size, which the page view is fitted to when the stored view is
 // the page view.
@@ -25,11 +24,10 @@ WorksheetSession::WorksheetSession(Prompts& prompts, PrinterDevice* printer, con
         doc.engine.UnitType = *setup.unitType;
     // The main window's show steps: the page note, the settings read with the window's own font
     // as the problem font's base, the default places.
-    doc.engine.SetCopyright(kPageNote);
+    doc.engine.SetCopyright(pageNote());
     LoadIniSets(ini, settings, ExamFontSpec{});
-    doc.engine.PageTitle.PlaceIfUnset(24, QStringLiteral("10"), QStringLiteral("10"));
-    doc.engine.SubTitle.PlaceIfUnset(12, QStringLiteral("10"), QStringLiteral("36"));
-    DateTime.PlaceIfUnset(11, QStringLiteral("80"), QStringLiteral("10"));
+    placeUnsetTitles(doc.engine);
+    placeUnsetDateTime(DateTime);
     settings.ExamRowN = setup.rows;
     settings.ExamColN = setup.cols;
 }

@@ -3,6 +3,8 @@
 #include "DrawEngine.h"
 #include "FakePrompts.h"
 #include "ImagePrinter.h"
+#include "IniFile.h"
+#include "PageDefaults.h"
 #include "SheetComposer.h"
 
 #include <QStringList>
@@ -31,17 +33,9 @@ struct ComposerHarness {
         for (TPageStr* ps : {&engine.Header, &engine.Footer, &engine.PageTitle, &engine.SubTitle, &DateTime})
             ps->SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 9, 0, QStringLiteral("0"),
                         QStringLiteral("0"), false, false);
-        engine.PageTitle.PlaceIfUnset(24, QStringLiteral("10"), QStringLiteral("10"));
-        engine.SubTitle.PlaceIfUnset(12, QStringLiteral("10"), QStringLiteral("36"));
-        DateTime.PlaceIfUnset(11, QStringLiteral("80"), QStringLiteral("10"));
-        settings.sPageTitle = QStringLiteral("かずの計算");
-        settings.sSubTitle = QStringLiteral("たしざんのもんだい");
-        settings.sDateTime = QStringLiteral("　　月　　日　　　時　　分 ～　　　時　　分");
-        settings.sName = QStringLiteral("なまえ");
-        settings.WindowTop = settings.WindowLeft = settings.WindowRight = settings.WindowBottom = 10;
-        settings.ExamSeparate = 10;
-        settings.fNZero = settings.fNOne = true;
-        settings.FntExam.Size = 24;
+        placeUnsetTitles(engine);
+        placeUnsetDateTime(DateTime);
+        LoadIniSets(IniFile(QString()), settings); // a fresh installation
     }
 
     QStringList compose(int mode) {

@@ -1,0 +1,21 @@
+#include "PageDefaults.h"
+
+#include "DrawEngine.h"
+#include "PageStr.h"
+
+namespace veridi {
+
+QString pageNote() {
+    return QStringLiteral("この問題はVeridiで印刷しました。");
+}
+
+void placeUnsetTitles(DrawEngine& engine) {
+    engine.PageTitle.PlaceIfUnset(24, QStringLiteral("10"), QStringLiteral("10"));
+    engine.SubTitle.PlaceIfUnset(12, QStringLiteral("10"), QStringLiteral("36"));
+}
+
+void placeUnsetDateTime(TPageStr& DateTime) {
+    DateTime.PlaceIfUnset(11, QStringLiteral("80"), QStringLiteral("10"));
+}
+
+} // namespace veridi
