@@ -104,6 +104,27 @@ TEST(DrawOperand, ImpossibleNormalDrawsEndAndStayInRange) {
     EXPECT_LE(v2, 1);
 }
 
+TEST(DrawOperand, ANarrowRangeFarFromTheSpreadIsDrawnWithoutEndlessRejection) {
+    // Standard deviation 1,000,000 over a range two wide: almost every normal draw misses.
+    struct CountingSource : RandomSource {
+        using RandomSource::RandomSource;
+        long reals = 0;
+        double uniformReal() override {
+            ++reals;
+            return RandomSource::uniformReal();
+        }
+    } random(8);
+    int seen[2] = {};
+    for (int i = 0; i < 2000; ++i) {
+        const qint32 v = DrawOperand(1000000, 1000001, 1, random);
+        ASSERT_TRUE(v == 1000000 || v == 1000001);
+        ++seen[v - 1000000];
+    }
+    EXPECT_EQ(random.reals, 0); // no normal draw was even tried
+    EXPECT_GT(seen[0], 800);
+    EXPECT_GT(seen[1], 800);
+}
+
 TEST(DrawOperand, AReversedRangeStaysWithinTheTypedValues) {
     RandomSource random(7);
     for (qint32 d : {0, 3, -3})
@@ -177,6 +198,26 @@ TEST(Generator, UnsatisfiableProblemAsksAndYesKeepsTheLastAttempt) {
     EXPECT_EQ(set->first, QStringList({"1", "2"}));
     EXPECT_EQ(set->second, QStringList({"1", "2"}));
     EXPECT_EQ(set->answers, QStringList({"0", "0"}));
+}
+
+TEST(Generator, AProblemIsAttemptedExactly10001TimesBeforeTheQuestion) {
+    // One random draw per attempt: a first operand from 1 to 2 less a counted 10 is never natural.
+    struct CountingSource : RandomSource {
+        using RandomSource::RandomSource;
+        long integers = 0;
+        quint64 uniformInteger(quint64 n) override {
+            ++integers;
+            return RandomSource::uniformInteger(n);
+        }
+    } random(9);
+    FakePrompts prompts;
+    GeneratorSettings s = settingsFor(Operation::Subtraction, 1, 2, 10, 10);
+    s.randomOperand[1] = false;
+    s.ExamRowN = 2;
+    prompts.yesNoAnswers = {true, true};
+    ASSERT_TRUE(ProblemGenerator(random, prompts).Make(s));
+    EXPECT_EQ(random.integers, 2 * 10001);
+    EXPECT_EQ(prompts.messages.size(), 2);
 }
 
 TEST(Generator, NoEndsTheRunWithoutAResult) {

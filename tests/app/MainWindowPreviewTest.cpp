@@ -4,6 +4,7 @@
 #include "PreviewWindow.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -95,6 +96,19 @@ TEST_F(MainWindowPreviewTest, PrintingFromTheMainWindowNeedsTheOpenPreview) {
     form->S1->trigger();
     EXPECT_EQ(prompts.printerDialogs, 1);
     EXPECT_EQ(form->FrmPrev->windowTitle(), u"Preview 4760:6814 600:600"_qs);
+}
+
+TEST_F(MainWindowPreviewTest, ThePreviewSavesItsSettingsBeforeTheMainWindowItsDateLine) {
+    open();
+    form->close();
+    form.reset();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    const qsizetype preview = text.indexOf("[PageView]");
+    ASSERT_GE(preview, 0);
+    EXPECT_LT(text.indexOf("[Page]"), preview); // the main window's keys, written when it was hidden
+    EXPECT_LT(text.indexOf("[SubTitle]"), text.indexOf("[DateTime]"));
 }
 
 TEST_F(MainWindowPreviewTest, PageTextsGoToThePageAndToTheSettings) {

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -143,6 +144,25 @@ TEST_F(MainWindowTest, MakeFromItsAcceleratorChecksTheFocusedBoxFirst) {
     ASSERT_EQ(first.size(), 10);
     for (const QString& line : first)
         EXPECT_GE(line.toInt(), 1);
+}
+
+TEST_F(MainWindowTest, OpeningTheMenuBarIsNoLeavingOfTheBox) {
+    open();
+    form->EdtMax1->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    form->EdtMax1->selectAll();
+    QTest::keyClicks(form->EdtMax1, u"0"_qs);
+    form->menuBar()->setFocus(Qt::MenuBarFocusReason);
+    QCoreApplication::processEvents();
+    form->EdtMax1->setFocus(Qt::MenuBarFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(form->EdtMax1->text(), u"0"_qs);
+    // Leaving it for another box checks it against the text it had when it was entered.
+    form->EdtMin1->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("最大値は最小値以上でなければなりません")}));
+    EXPECT_EQ(form->EdtMax1->text(), u"100"_qs);
 }
 
 TEST_F(MainWindowTest, MakeThenRecalculateOnAnotherTab) {

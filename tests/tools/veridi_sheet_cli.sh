@@ -48,7 +48,7 @@ expect "recalculation" 0 $'3 あまり 1\n--- Divid by zero\n-3 あまり -1\n--
     $'ゼロでは割れません\n数値に変換できません 4行目' -- \
     bash -c 'printf "%s" "$1" | "$0" recalc --op div' "$sheet" "$recalc_in"
 
-for bad in "--op pow" "--rows" "--rows -1" "--first 5" "--first 9:1" "--bogus" "--count-first=1" "--seed x"; do
+for bad in "--rows 1000 --cols 11" "--op pow" "--rows" "--rows -1" "--first 5" "--first 9:1" "--bogus" "--count-first=1" "--seed x"; do
     # shellcheck disable=SC2086
     "$sheet" problems $bad >"$tmp/out" 2>"$tmp/err"
     status=$?
