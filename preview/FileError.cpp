@@ -17,16 +17,22 @@ FileError FileError::cannotWrite(const QString& fileName, const QString& reason)
     return FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, reason));
 }
 
+FileError FileError::tooLarge(const QString& fileName, qint64 maxBytes) {
+    return FileError(
+        QStringLiteral("Cannot read file \"%1\". It holds more than %2 bytes.").arg(fileName).arg(maxBytes));
+}
+
 bool fileExists(const QString& fileName) {
     return !fileName.isEmpty() && QFileInfo(fileName).isFile();
 }
 
-QByteArray readWholeFile(const QString& fileName) {
+std::optional<QByteArray> readFileUpTo(const QString& fileName, qint64 maxBytes) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError::cannotOpen(fileName, file.errorString());
     // Read in chunks until the end: special files report a size of 0 and a failing read
-    // must not pass for an empty file.
+    // must not pass for an empty file. Whole chunks are asked for, as some special files
+    // refuse reads of odd sizes; a chunk that ends beyond the maximum tells a larger file.
     QByteArray content;
     char chunk[65536];
     for (;;) {
@@ -36,8 +42,17 @@ QByteArray readWholeFile(const QString& fileName) {
         if (got == 0)
             break;
         content.append(chunk, got);
+        if (content.size() > maxBytes)
+            return std::nullopt;
     }
     return content;
+}
+
+QByteArray readWholeFile(const QString& fileName, qint64 maxBytes) {
+    std::optional<QByteArray> content = readFileUpTo(fileName, maxBytes);
+    if (!content)
+        throw FileError::tooLarge(fileName, maxBytes);
+    return *std::move(content);
 }
 
 } // namespace veridi

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <stdexcept>
 
 namespace veridi {
@@ -17,6 +18,7 @@ public:
     static FileError cannotOpen(const QString& fileName, const QString& reason);
     static FileError cannotRead(const QString& fileName, const QString& reason);
     static FileError cannotWrite(const QString& fileName, const QString& reason);
+    static FileError tooLarge(const QString& fileName, qint64 maxBytes);
 
 private:
     QString text_;
@@ -26,7 +28,17 @@ private:
 // current directory.
 bool fileExists(const QString& fileName);
 
-// The whole content of an existing file; throws FileError when it cannot be opened or read.
-QByteArray readWholeFile(const QString& fileName);
+// Command files (the list source file and the files it names) are read whole; a larger file
+// is refused rather than read until memory runs out: a file such as /proc/self/pagemap is
+// regular, readable and practically endless.
+constexpr qint64 kMaxCommandFileBytes = 16 * 1024 * 1024;
+
+// The whole content of an existing file of at most maxBytes bytes, or nothing when it holds
+// more (whatever size it reports); throws FileError when it cannot be opened or read.
+std::optional<QByteArray> readFileUpTo(const QString& fileName, qint64 maxBytes);
+
+// The whole content of an existing file; throws FileError when it cannot be opened or read or
+// holds more than maxBytes bytes.
+QByteArray readWholeFile(const QString& fileName, qint64 maxBytes = kMaxCommandFileBytes);
 
 } // namespace veridi

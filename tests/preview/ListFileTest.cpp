@@ -121,6 +121,35 @@ TEST(LoadListFile, UnreadableFileKeepsTheLastCompletedPass) {
     }
 }
 
+TEST(LoadListFile, EndlessFileIsAFileErrorNamingItNotAnEndlessRead) {
+    struct Row {
+        const char* name;
+        std::map<QString, QByteArray> files;
+        QStringList kept;
+    };
+    const Row rows[] = {
+        {"list source file", {}, {}},
+        {"file named by the first line", {{"src.prv", "endless.prv"}}, {}},
+        {"file included in the first pass", {{"src.prv", "Color,RED\nINCLUDE,endless.prv"}}, {}},
+        {"file included in the second pass",
+         {{"src.prv", "Color,RED\nINCLUDE,a.prv"}, {"a.prv", "INCLUDE,endless.prv"}},
+         {"Color,RED", "INCLUDE,endless.prv"}},
+    };
+    for (const auto& row : rows) {
+        test::WorkFolder folder;
+        folder.writeAll(row.files);
+        folder.endless(row.files.empty() ? "src.prv" : "endless.prv");
+        QStringList list = {"left over"};
+        try {
+            loadListFile("src.prv", list);
+            ADD_FAILURE() << row.name << ": no error";
+        } catch (const FileError& error) {
+            EXPECT_TRUE(error.text().contains(row.files.empty() ? "src.prv" : "endless.prv")) << row.name;
+        }
+        EXPECT_EQ(list, row.kept) << row.name;
+    }
+}
+
 TEST(LoadListFile, ExpansionBeyondTheLineLimitIsAnErrorNotAnEndlessGrowth) {
     struct Row {
         const char* name;

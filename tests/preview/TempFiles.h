@@ -23,6 +23,9 @@ public:
     // A name that exists as a file but fails when it is read (the system answers with an
     // input/output error), whoever runs the tests.
     QString unreadable(const QString& name) const;
+    // A name that exists as a regular file, readable, reporting a size of 0 and practically
+    // endless (a link to the process's page map).
+    QString endless(const QString& name) const;
     QString path() const { return dir_.path(); }
 
 private:
