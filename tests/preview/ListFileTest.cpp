@@ -2,6 +2,8 @@
 #include "FileError.h"
 #include "TempFiles.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace veridi {
@@ -187,6 +189,88 @@ TEST(LoadListFile, ExpansionBeyondTheLineLimitIsAnErrorNotAnEndlessGrowth) {
             EXPECT_LE(list.size(), 100) << row.name;
         }
     }
+}
+
+TEST(LoadListFile, AFileIncludedManyTimesIsReadOnce) {
+    // The process's own counters of bytes read change with every reading of them: a list that
+    // read the file twice would hold two different copies of it.
+    test::WorkFolder folder;
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/io"), folder.path() + "/io.prv"));
+    folder.write("src.prv", "INCLUDE,io.prv\nINCLUDE,part.prv\nINCLUDE,io.prv");
+    folder.write("part.prv", "INCLUDE,io.prv");
+    QStringList list;
+    CommandFiles files;
+    loadListFile("src.prv", list, files);
+    ASSERT_EQ(list.size() % 3, 0);
+    ASSERT_GE(list.size(), 3);
+    const qsizetype copy = list.size() / 3;
+    EXPECT_EQ(list.mid(0, copy), list.mid(copy, copy));
+    EXPECT_EQ(list.mid(0, copy), list.mid(2 * copy, copy));
+    EXPECT_EQ(files.filesRead(), 3);
+}
+
+TEST(LoadListFile, IncludesMultiplyingToAHundredThousandLinesReadEachFileOnce) {
+    test::WorkFolder folder;
+    folder.writeAll({{"src.prv", QByteArray("INCLUDE,b.prv\n").repeated(400)},
+                     {"b.prv", QByteArray("INCLUDE,c.prv\n").repeated(250)},
+                     {"c.prv", "Color,RED"}});
+    QStringList list;
+    CommandFiles files;
+    loadListFile("src.prv", list, files);
+    EXPECT_EQ(list, QStringList(100'000, "Color,RED"));
+    EXPECT_EQ(files.filesRead(), 3);
+}
+
+TEST(LoadListFile, IncludesMultiplyingBeyondAHundredThousandLinesAreAnError) {
+    // 1000 includes of a file with 999 includes of a third: 999,000 lines.
+    test::WorkFolder folder;
+    folder.writeAll({{"src.prv", QByteArray("INCLUDE,b.prv\n").repeated(1000)},
+                     {"b.prv", QByteArray("INCLUDE,c.prv\n").repeated(999)},
+                     {"c.prv", "Color,RED"}});
+    QStringList list;
+    CommandFiles files;
+    try {
+        loadListFile("src.prv", list, files);
+        ADD_FAILURE() << "no error for " << list.size() << " lines";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.text(),
+                  "The list of \"src.prv\" grows beyond 100000 lines through its INCLUDE lines.");
+    }
+    EXPECT_EQ(files.filesRead(), 2) << "the third file is not reached";
+    EXPECT_TRUE(list.isEmpty()) << "the error came in the first pass";
+}
+
+TEST(LoadListFile, ALongFileIsNotTooLongForItsLinesAlone) {
+    struct Row {
+        const char* name;
+        QByteArray src;
+        bool fits;
+    };
+    // The line limit is 3; long.prv has 5 lines.
+    const Row rows[] = {
+        {"the list source file itself", "Color,RED\nColor,RED\nColor,RED\nColor,RED\nColor,RED", true},
+        {"a first line naming the long file", "long.prv", true},
+        {"one include of the long file", "INCLUDE,long.prv", true},
+        {"the long file and a line more", "INCLUDE,long.prv\nColor,RED", false},
+        {"two includes of the long file", "INCLUDE,long.prv\nINCLUDE,long.prv", false},
+    };
+    for (const auto& row : rows) {
+        test::WorkFolder folder;
+        folder.writeAll({{"src.prv", row.src}, {"long.prv", QByteArray("Color,RED\n").repeated(5)}});
+        QStringList list;
+        if (row.fits) {
+            EXPECT_NO_THROW(loadListFile("src.prv", list, 3)) << row.name;
+            EXPECT_EQ(list, QStringList(5, "Color,RED")) << row.name;
+        } else {
+            EXPECT_THROW(loadListFile("src.prv", list, 3), FileError) << row.name;
+        }
+    }
+    // With the program's own limit: a plain file of 150,000 lines.
+    test::WorkFolder folder;
+    folder.write("src.prv", QByteArray("Color,RED\n").repeated(150'000));
+    QStringList list;
+    EXPECT_NO_THROW(loadListFile("src.prv", list));
+    EXPECT_EQ(list.size(), 150'000);
 }
 
 } // namespace
