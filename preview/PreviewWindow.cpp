@@ -181,8 +181,10 @@ template <typename Action> void TFrmPrev::reporting(Action action) {
     }
 }
 
+// The page view is fitted to the whole client area, not to what scroll bars left by the larger
+// 1:1 page would leave of it.
 QSize TFrmPrev::clientSize() const {
-    return scroll_->viewport()->size();
+    return scroll_->maximumViewportSize();
 }
 
 void TFrmPrev::showPageImages() {

@@ -94,7 +94,6 @@ private:
     std::unique_ptr<PrinterDevice> printer_;
     std::unique_ptr<PreviewDocument> doc_;
     QScrollArea* scroll_ = nullptr;
-    bool limitedMenusHidden_ = false;
     bool restoringSize_ = false;
 };
 

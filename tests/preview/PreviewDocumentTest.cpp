@@ -115,6 +115,7 @@ TEST_F(PreviewDocumentTest, PageViewFit) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(PreviewDocument::PageViewFit(row.client, 4760, 6814), row.expected) << row.client.width();
+    EXPECT_EQ(PreviewDocument::PageViewFit(QSize(400, 500), 0, 0), QSize(400, 500)); // no page to fit
     // Equal ratios take the height branch and fill the client area.
     EXPECT_EQ(PreviewDocument::PageViewFit(QSize(476, 680), 4760, 6800), QSize(476, 680));
 }
@@ -136,6 +137,24 @@ TEST_F(PreviewDocumentTest, ShowingPreparesTheImagesAndEmptiesTheLists) {
     doc->Show(QSize(400, 500));
     EXPECT_EQ(doc->engine.Image2.size(), PreviewDocument::PageViewFit(QSize(400, 500), 4760, 6814));
     EXPECT_EQ(doc->engine.nTgtCanvas, 2);
+}
+
+TEST_F(PreviewDocumentTest, EveryShowReadsTheFileListAfresh) {
+    const QString listFile = dir.filePath(QStringLiteral("page.prv"));
+    const auto writeList = [&](const QByteArray& text) {
+        QFile file(listFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    auto doc = open(&printer);
+    doc->sources.ListIniFile = listFile;
+    doc->engine.Visible = true;
+    writeList("Line,1,1,2,2\r\n\r\nFontSize,12\r\n");
+    doc->Show(QSize(400, 500));
+    EXPECT_EQ(doc->engine.ListByFile, QStringList({"Line,1,1,2,2", "FontSize,12"}));
+    writeList("PenSize,3\n");
+    doc->Show(QSize(400, 500));
+    EXPECT_EQ(doc->engine.ListByFile, QStringList({"PenSize,3"}));
 }
 
 TEST_F(PreviewDocumentTest, ViewsAndAids) {

@@ -117,6 +117,35 @@ TEST_F(PreviewWindowTest, JpegQualityFromItsMenuItem) {
     EXPECT_EQ(window->Doc().CQuality, 75);
 }
 
+TEST_F(PreviewWindowTest, ALimitLevelHidesTheListAndEditingItemsForGood) {
+    auto window = open();
+    window->Set_LimitLevel(1);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    for (QAction* hidden :
+         {window->Update1, window->R1, window->I1, window->L1, window->N3, window->A1, window->D1,
+          window->EditMenu->menuAction(), window->N5, window->Unit1, window->HelpMenu->menuAction()})
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    EXPECT_TRUE(window->Save2BMP->isVisible());
+    window->hide();
+    window->Set_LimitLevel(0);
+    window->show();
+    EXPECT_FALSE(window->Update1->isVisible());
+}
+
+TEST_F(PreviewWindowTest, TheResizeGuardRefusesASizeWhosePageCannotBeMade) {
+    auto device = std::make_unique<ImagePrinter>(600, 600, QSize(2000000, 2000000));
+    auto window = std::make_unique<TFrmPrev>(prompts, std::move(device), path);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QSize before = window->size();
+    window->resize(before + QSize(40, 30));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompts.messages,
+              QStringList({QStringLiteral("Resize is ignore, because  bitmap is too big.")}));
+    EXPECT_EQ(window->size(), before);
+}
+
 TEST_F(PreviewWindowTest, AWindowWithoutAPrinterStaysDisabled) {
     auto window = std::make_unique<TFrmPrev>(prompts, std::make_unique<veridi::test::NoPrinter>(), path);
     EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("デフォルトのプリンタの設定を確認下さい")}));
