@@ -46,12 +46,14 @@ QByteArray convert(QByteArray bytes) {
 
 } // namespace
 
-QByteArray emfToSvg(const QByteArray& bytes) {
-    if (!looksLikeEmf(bytes))
+QByteArray emfToSvg(const QByteArray& bytes, std::chrono::milliseconds time) {
+    if (!looksLikeEmf(bytes) || time.count() <= 0)
         return {};
     // libemf2svg has a history of faults and endless loops on crafted files; in a helper
     // process they end only the helper.
-    return runIsolated([&bytes] { return convert(bytes); }).value_or(QByteArray());
+    IsolationLimits limits;
+    limits.time = time;
+    return runIsolated([&bytes] { return convert(bytes); }, limits).value_or(QByteArray());
 }
 
 } // namespace veridi

@@ -35,7 +35,7 @@ void limitScans(j_common_ptr codec) {
 
 // First phase: header and output format. Only plain data lives in this frame, so that a jump
 // out of libjpeg skips no destructor.
-bool readHeader(Decoder& d, const QByteArray& bytes) {
+bool readHeader(Decoder& d, const QByteArray& bytes, qint64 maxPixels) {
     if (setjmp(d.error.jump))
         return false;
     d.info.err = installJpegErrorManager(d.error);
@@ -56,8 +56,16 @@ bool readHeader(Decoder& d, const QByteArray& bytes) {
 #else
     d.info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_ARGB;
 #endif
-    jpeg_calc_output_dimensions(&d.info);
-    return picturelimits::acceptableSize(d.info.output_width, d.info.output_height) &&
+    // The decoder reduces by n/8 while it decodes, so the full picture is never held.
+    d.info.scale_denom = 8;
+    for (unsigned int n = 8; n >= 1; --n) {
+        d.info.scale_num = n;
+        jpeg_calc_output_dimensions(&d.info);
+        if (qint64(d.info.output_width) * d.info.output_height <= maxPixels)
+            break;
+    }
+    return qint64(d.info.output_width) * d.info.output_height <= maxPixels &&
+           picturelimits::acceptableSize(d.info.output_width, d.info.output_height) &&
            d.info.output_components == 4;
 }
 
@@ -96,11 +104,11 @@ bool readPixels(Decoder& d, QImage* image) {
 
 } // namespace
 
-QImage decodeJpeg(const QByteArray& bytes) {
+QImage decodeJpeg(const QByteArray& bytes, qint64 maxPixels) {
     Decoder d;
     std::memset(&d.info, 0, sizeof d.info);
     std::memset(&d.progress, 0, sizeof d.progress);
-    if (bytes.isEmpty() || !readHeader(d, bytes))
+    if (bytes.isEmpty() || !readHeader(d, bytes, maxPixels))
         return {};
     QImage image(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height),
                  QImage::Format_RGB32);

@@ -25,19 +25,19 @@ PictureSlot vectorOrEmpty(const QByteArray& svg) {
     return VectorPicture::fromSvg(svg);
 }
 
-PictureSlot decode(const QString& extension, const QByteArray& bytes) {
+PictureSlot decode(const QString& extension, const QByteArray& bytes, const PictureFileLimits& limits) {
     if (extension == u"jpg" || extension == u"jpeg")
-        return rasterOrEmpty(decodeJpeg(bytes));
+        return rasterOrEmpty(decodeJpeg(bytes, limits.maxPixels));
     if (extension == u"bmp")
-        return rasterOrEmpty(decodeWithQt(bytes, "bmp"));
+        return rasterOrEmpty(decodeWithQt(bytes, "bmp", limits.maxPixels));
     if (extension == u"ico")
-        return rasterOrEmpty(decodeWithQt(bytes, "ico"));
+        return rasterOrEmpty(decodeWithQt(bytes, "ico", limits.maxPixels));
     if (extension == u"tif" || extension == u"tiff")
-        return rasterOrEmpty(decodeWithQt(bytes, "tiff"));
+        return rasterOrEmpty(decodeWithQt(bytes, "tiff", limits.maxPixels));
     if (extension == u"wmf")
-        return vectorOrEmpty(wmfToSvg(bytes));
+        return vectorOrEmpty(wmfToSvg(bytes, limits.metafileTime));
     if (extension == u"emf")
-        return vectorOrEmpty(emfToSvg(bytes));
+        return vectorOrEmpty(emfToSvg(bytes, limits.metafileTime));
     return nullptr;
 }
 
@@ -50,14 +50,22 @@ bool isPictureExtension(const QString& extension) {
 
 } // namespace
 
-PictureSlot loadPictureFile(const QString& fileName) {
+PictureSlot loadPictureFile(const QString& fileName, const PictureFileLimits& limits) {
     if (!fileExists(fileName))
         return nullptr;
     const QFileInfo info(fileName);
     const QString extension = info.suffix().toLower();
-    if (!isPictureExtension(extension) || info.size() > picturelimits::kMaxFileBytes)
+    // The reported size spares reading a file known to be too large; a special file reports
+    // none, so the reading itself stops at the limit too.
+    if (!isPictureExtension(extension) || info.size() > limits.maxFileBytes)
         return nullptr;
-    return decode(extension, readWholeFile(fileName));
+    const std::optional<QByteArray> bytes = readFileUpTo(fileName, limits.maxFileBytes);
+    return bytes ? decode(extension, *bytes, limits) : nullptr;
+}
+
+qint64 keptPixels(const PictureSlot& picture) {
+    const auto* raster = dynamic_cast<const RasterPicture*>(picture.get());
+    return raster ? qint64(raster->image().width()) * raster->image().height() : 0;
 }
 
 } // namespace veridi

@@ -2,26 +2,48 @@
 
 #include "CommandLine.h"
 #include "PictureFile.h"
+#include "PictureLoader.h"
+
+#include <set>
 
 namespace veridi {
+namespace {
 
-void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName) {
-    if (slot < 0 || slot >= int(bmp.size()))
-        return;
-    bmp[size_t(slot)] = loadPictureFile(fileName);
+// The pixels the slots outside [first, end) hold; a picture shared by several counts once.
+qint64 pixelsHeldOutside(const PictureSlots& bmp, int first, int end) {
+    std::set<const Picture*> counted;
+    qint64 pixels = 0;
+    for (int slot = 0; slot < int(bmp.size()); ++slot) {
+        const PictureSlot& picture = bmp[size_t(slot)];
+        if ((slot < first || slot >= end) && counted.insert(picture.get()).second)
+            pixels += keptPixels(picture);
+    }
+    return pixels;
 }
 
-void loadListPictures(const QStringList& list, int base, PictureSlots& bmp) {
-    int k = base;
+} // namespace
+
+void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName, const PictureBudget& budget) {
+    if (slot < 0 || slot >= int(bmp.size()))
+        return;
+    PictureLoader loader(budget, pixelsHeldOutside(bmp, slot, slot + 1));
+    bmp[size_t(slot)] = loader.load(fileName);
+}
+
+void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, const PictureBudget& budget) {
+    QStringList names;
     for (const QString& line : list) {
-        if (k >= base + kSlotsPerList)
-            return;
+        if (names.size() >= kSlotsPerList)
+            break;
         if (TrimLine(line).isEmpty())
             continue;
         const QStringList fields = SplitFields(line);
         if (fields.size() > 2 && WordOf(fields[0]) == u"PICTURE")
-            loadPictureSlot(bmp, k++, fields[1]);
+            names << fields[1];
     }
+    PictureLoader loader(budget, pixelsHeldOutside(bmp, base, base + int(names.size())));
+    for (qsizetype k = 0; k < names.size(); ++k)
+        bmp[size_t(base + k)] = loader.load(names[k]);
 }
 
 } // namespace veridi

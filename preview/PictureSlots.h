@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Picture.h"
+#include "PictureBudget.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,12 +18,16 @@ constexpr int kManualListSlots = 5;
 constexpr int kProgramListSlots = 10;
 constexpr int kSlotsPerList = 5;
 
-// Loads one slot from a picture file: a missing file or one that does not decode empties it.
-// Throws FileError when the file exists but cannot be read; the slot is then unchanged.
-void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName);
+// Loads one slot from a picture file: a missing file, one that does not decode or one whose
+// pixels the budget has no room for beside the other slots' empties it. Throws FileError when
+// the file exists but cannot be read; the slot is then unchanged.
+void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName, const PictureBudget& budget = {});
 
 // Loads the slots of one list from its PICTURE lines (those with more than two fields), in
-// order, at most five; slots without a line keep what they held. Throws FileError.
-void loadListPictures(const QStringList& list, int base, PictureSlots& bmp);
+// order, at most five; slots without a line keep what they held. The load is one PictureLoader:
+// a file named on several lines is decoded once and its slots share the picture, and the
+// budget holds for all fifteen slots together. Throws FileError; the slots before the file
+// hold their new pictures, the others are unchanged.
+void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, const PictureBudget& budget = {});
 
 } // namespace veridi

@@ -1,13 +1,37 @@
 #include "QtImageDecoder.h"
 
-#include "PictureLimits.h"
-
 #include <QBuffer>
 #include <QImageReader>
 
-namespace veridi {
+#include <cmath>
 
-QImage decodeWithQt(const QByteArray& bytes, const char* format) {
+namespace veridi {
+namespace {
+
+// The largest size of the same proportions that has at most maxPixels pixels.
+QSize reducedSize(QSize size, qint64 maxPixels) {
+    if (qint64(size.width()) * size.height() <= maxPixels)
+        return size;
+    const double factor = std::sqrt(double(maxPixels) / (double(size.width()) * size.height()));
+    QSize reduced(qMax(1, int(size.width() * factor)), qMax(1, int(size.height() * factor)));
+    // Rounding may leave a few pixels too many; a side of 1 is not shortened further.
+    while (qint64(reduced.width()) * reduced.height() > maxPixels && reduced.width() + reduced.height() > 2) {
+        if (reduced.width() >= reduced.height())
+            reduced.rwidth() -= 1;
+        else
+            reduced.rheight() -= 1;
+    }
+    return reduced;
+}
+
+bool fits(const QImage& image, qint64 maxPixels) {
+    return !image.isNull() && picturelimits::acceptableSize(image.width(), image.height()) &&
+           qint64(image.width()) * image.height() <= maxPixels;
+}
+
+} // namespace
+
+QImage decodeWithQt(const QByteArray& bytes, const char* format, qint64 maxPixels) {
     // The readers' own guard, in case a plugin allocates before it reports a size.
     constexpr int kAllocationLimitMb = int(picturelimits::kMaxPixels * 4 / (1024 * 1024)) + 1;
     QImageReader::setAllocationLimit(kAllocationLimitMb);
@@ -18,10 +42,18 @@ QImage decodeWithQt(const QByteArray& bytes, const char* format) {
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false); // the extension decides, as for every picture
     const QSize size = reader.size();
-    if (size.isValid() && !picturelimits::acceptableSize(size.width(), size.height()))
-        return {};
+    if (size.isValid()) {
+        if (!picturelimits::acceptableSize(size.width(), size.height()))
+            return {};
+        if (qint64(size.width()) * size.height() > maxPixels)
+            reader.setScaledSize(reducedSize(size, maxPixels));
+    }
     QImage image = reader.read();
-    if (image.isNull() || !picturelimits::acceptableSize(image.width(), image.height()))
+    if (!image.isNull() && picturelimits::acceptableSize(image.width(), image.height()) &&
+        qint64(image.width()) * image.height() > maxPixels)
+        image = image.scaled(reducedSize(image.size(), maxPixels), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    if (!fits(image, maxPixels))
         return {};
     return image;
 }

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "PictureLimits.h"
+
 #include <QByteArray>
 #include <QImage>
 
 namespace veridi {
 
 // Decodes bmp, ico and tif/tiff bytes with Qt's image readers (format: "bmp", "ico", "tiff").
-// A corrupt or oversized picture gives a null image; the size is checked before any pixel
-// memory is allocated.
-QImage decodeWithQt(const QByteArray& bytes, const char* format);
+// A picture of more than maxPixels pixels is read reduced to fit, keeping its proportions. A
+// corrupt or oversized picture gives a null image; the size is checked before any pixel memory
+// is allocated.
+QImage decodeWithQt(const QByteArray& bytes, const char* format,
+                    qint64 maxPixels = picturelimits::kMaxKeptPixels);
 
 } // namespace veridi

@@ -84,14 +84,18 @@ private:
 
 } // namespace
 
-QByteArray wmfToSvg(const QByteArray& bytes) {
-    if (!looksLikeWmf(bytes))
+QByteArray wmfToSvg(const QByteArray& bytes, std::chrono::milliseconds time) {
+    if (!looksLikeWmf(bytes) || time.count() <= 0)
         return {};
     // libwmf has a history of faults on crafted files; a fault ends only the helper process.
-    return runIsolated([&bytes] {
-               WmfSession session;
-               return session.convert(bytes);
-           })
+    IsolationLimits limits;
+    limits.time = time;
+    return runIsolated(
+               [&bytes] {
+                   WmfSession session;
+                   return session.convert(bytes);
+               },
+               limits)
         .value_or(QByteArray());
 }
 

@@ -3,6 +3,7 @@
 #include "JpegDecoder.h"
 #include "JpegWriter.h"
 #include "PictureBytes.h"
+#include "QtImageDecoder.h"
 #include "RasterPicture.h"
 #include "TempFiles.h"
 
@@ -145,6 +146,87 @@ TEST(DecodeJpeg, KeepsSizeAndColours) {
     ASSERT_EQ(decoded.size(), QSize(40, 30));
     EXPECT_TRUE(near(decoded.pixel(5, 15), Qt::red));
     EXPECT_TRUE(near(decoded.pixel(35, 15), Qt::white));
+}
+
+TEST(LoadPictureFile, FileBeyondItsByteLimitIsAnEmptySlotWhateverSizeItReports) {
+    test::WorkFolder folder;
+    const QByteArray jpeg = blueJpeg();
+    const QString name = folder.write("p.jpg", jpeg);
+    PictureFileLimits limits;
+    limits.maxFileBytes = jpeg.size();
+    EXPECT_TRUE(loadPictureFile(name, limits)) << "exactly at the limit";
+    limits.maxFileBytes = jpeg.size() - 1;
+    EXPECT_FALSE(loadPictureFile(name, limits)) << "one byte beyond";
+    // A link named like a picture to a file that reports no size and never ends.
+    limits.maxFileBytes = 1 << 20;
+    EXPECT_FALSE(loadPictureFile(folder.endless("x.jpg"), limits));
+}
+
+// A picture of four colours in its quarters, to see that a reduced one is still the picture.
+QImage quarters(int width, int height) {
+    QImage image = filledImage(width, height, Qt::red);
+    QPainter painter(&image);
+    painter.fillRect(width / 2, 0, width - width / 2, height / 2, Qt::green);
+    painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::blue);
+    painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::yellow);
+    return image;
+}
+
+void expectQuarters(const QImage& image, const char* name) {
+    const int w = image.width(), h = image.height();
+    EXPECT_TRUE(near(image.pixel(w / 4, h / 4), Qt::red)) << name;
+    EXPECT_TRUE(near(image.pixel(3 * w / 4, h / 4), Qt::green)) << name;
+    EXPECT_TRUE(near(image.pixel(w / 4, 3 * h / 4), Qt::blue)) << name;
+    EXPECT_TRUE(near(image.pixel(3 * w / 4, 3 * h / 4), Qt::yellow)) << name;
+}
+
+TEST(DecodeJpeg, PictureBeyondThePixelLimitIsDecodedReducedByEighths) {
+    const QByteArray jpeg = encodeJpeg(quarters(64, 48), 95);
+    EXPECT_EQ(decodeJpeg(jpeg, 64 * 48).size(), QSize(64, 48)) << "at the limit: whole";
+    // 5/8 would be 40 x 30 = 1200 pixels; 4/8 is the largest that fits 1000.
+    EXPECT_EQ(decodeJpeg(jpeg, 1200).size(), QSize(40, 30)) << "5/8";
+    const QImage reduced = decodeJpeg(jpeg, 1000);
+    ASSERT_EQ(reduced.size(), QSize(32, 24));
+    expectQuarters(reduced, "jpeg reduced");
+    EXPECT_EQ(decodeJpeg(jpeg, 8 * 6).size(), QSize(8, 6));
+    EXPECT_TRUE(decodeJpeg(jpeg, 8 * 6 - 1).isNull()) << "even 1/8 is too large";
+}
+
+TEST(DecodeWithQt, PictureBeyondThePixelLimitIsReadReducedInProportion) {
+    for (const char* format : {"bmp", "tiff"}) {
+        const QByteArray bytes = test::qtEncoded(quarters(64, 48), format);
+        EXPECT_EQ(decodeWithQt(bytes, format, 64 * 48).size(), QSize(64, 48)) << format;
+        const QImage reduced = decodeWithQt(bytes, format, 1000);
+        EXPECT_LE(qint64(reduced.width()) * reduced.height(), 1000) << format;
+        EXPECT_GE(qint64(reduced.width()) * reduced.height(), 900) << format;
+        EXPECT_NEAR(double(reduced.width()) / reduced.height(), 4.0 / 3.0, 0.1) << format;
+        expectQuarters(reduced, format);
+    }
+}
+
+TEST(LoadPictureFile, PixelLimitReducesTheKeptPicture) {
+    test::WorkFolder folder;
+    PictureFileLimits limits;
+    limits.maxPixels = 1000;
+    const PictureSlot jpeg = loadPictureFile(folder.write("p.jpg", encodeJpeg(quarters(64, 48), 95)), limits);
+    EXPECT_EQ(keptPixels(jpeg), 32 * 24);
+    const PictureSlot bmp =
+        loadPictureFile(folder.write("p.bmp", test::qtEncoded(quarters(64, 48), "BMP")), limits);
+    EXPECT_LE(keptPixels(bmp), 1000);
+    EXPECT_GT(keptPixels(bmp), 0);
+    EXPECT_EQ(keptPixels(loadPictureFile(folder.write("p.wmf", test::redRectangleWmf()))), 0) << "vectors";
+}
+
+TEST(LoadPictureFile, MetafileWithoutConversionTimeIsAnEmptySlot) {
+    test::WorkFolder folder;
+    PictureFileLimits limits;
+    limits.metafileTime = std::chrono::milliseconds(0);
+    for (const auto& [name, bytes] :
+         {std::pair{"p.wmf", test::redRectangleWmf()}, {"p.emf", test::redRectangleEmf()}}) {
+        const QString file = folder.write(name, bytes);
+        EXPECT_TRUE(loadPictureFile(file)) << name;
+        EXPECT_FALSE(loadPictureFile(file, limits)) << name;
+    }
 }
 
 } // namespace

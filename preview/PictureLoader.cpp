@@ -1,0 +1,54 @@
+#include "PictureLoader.h"
+
+#include "FileError.h"
+#include "PictureFile.h"
+
+#include <QFileInfo>
+
+namespace veridi {
+namespace {
+
+bool isMetafile(const QString& fileName) {
+    const QString extension = QFileInfo(fileName).suffix().toLower();
+    return extension == u"wmf" || extension == u"emf";
+}
+
+} // namespace
+
+PictureLoader::PictureLoader(const PictureBudget& budget, qint64 heldPixels)
+    : budget_(budget), freePixels_(budget.maxSlotPixels - heldPixels),
+      metafileTimeLeft_(budget.loadMetafileTime) {}
+
+PictureSlot PictureLoader::load(const QString& fileName) {
+    if (!fileExists(fileName))
+        return nullptr;
+    const QString canonical = QFileInfo(fileName).canonicalFilePath();
+    if (const auto found = loaded_.find(canonical); found != loaded_.end())
+        return found->second;
+    PictureSlot picture = decode(fileName);
+    const qint64 pixels = keptPixels(picture);
+    if (pixels > freePixels_)
+        picture = nullptr;
+    else
+        freePixels_ -= pixels;
+    loaded_[canonical] = picture;
+    return picture;
+}
+
+PictureSlot PictureLoader::decode(const QString& fileName) {
+    ++decoded_;
+    PictureFileLimits limits;
+    limits.maxFileBytes = budget_.maxFileBytes;
+    limits.maxPixels = budget_.maxPicturePixels;
+    if (!isMetafile(fileName))
+        return loadPictureFile(fileName, limits);
+    using Clock = std::chrono::steady_clock;
+    limits.metafileTime =
+        std::max(std::chrono::milliseconds(0), std::min(budget_.metafileTime, metafileTimeLeft_));
+    const auto start = Clock::now();
+    PictureSlot picture = loadPictureFile(fileName, limits);
+    metafileTimeLeft_ -= std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    return picture;
+}
+
+} // namespace veridi

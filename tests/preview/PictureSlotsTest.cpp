@@ -1,0 +1,122 @@
+#include "PictureSlots.h"
+#include "JpegWriter.h"
+#include "PictureBytes.h"
+#include "PictureFile.h"
+#include "PictureLoader.h"
+#include "RasterPicture.h"
+#include "TempFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace veridi {
+namespace {
+
+using test::filledImage;
+
+// 40 x 40 pictures: 1600 pixels each.
+constexpr qint64 kPicturePixels = 1600;
+
+QByteArray pictureJpeg(QColor colour) {
+    return encodeJpeg(filledImage(40, 40, colour), 90);
+}
+
+PictureSlot heldPicture() {
+    return std::make_shared<RasterPicture>(filledImage(40, 40, Qt::gray));
+}
+
+TEST(LoadListPictures, AFileNamedOnSeveralLinesIsDecodedOnceAndItsSlotsShareIt) {
+    test::WorkFolder folder;
+    folder.write("p.jpg", pictureJpeg(Qt::red));
+    PictureSlots bmp;
+    const QStringList list = {"PICTURE,p.jpg,0,0,10,10", "PICTURE,./p.jpg,0,0,10,10",
+                              "PICTURE,p.jpg,0,0,10,10", "PICTURE,p.jpg,0,0,10,10",
+                              "PICTURE,p.jpg,0,0,10,10", "PICTURE,p.jpg,0,0,10,10"};
+    loadListPictures(list, kManualListSlots, bmp);
+    ASSERT_TRUE(bmp[5]);
+    for (int slot = 6; slot < 10; ++slot)
+        EXPECT_EQ(bmp[size_t(slot)], bmp[5]) << "slot " << slot;
+}
+
+TEST(PictureLoader, DecodesEachFileOnceHoweverItIsNamed) {
+    test::WorkFolder folder;
+    folder.write("p.jpg", pictureJpeg(Qt::red));
+    folder.write("q.jpg", pictureJpeg(Qt::blue));
+    PictureLoader loader(PictureBudget{}, 0);
+    const PictureSlot first = loader.load("p.jpg");
+    EXPECT_EQ(loader.load(folder.path() + "/p.jpg"), first);
+    EXPECT_NE(loader.load("q.jpg"), first);
+    EXPECT_FALSE(loader.load("absent.jpg"));
+    EXPECT_EQ(loader.decoded(), 2);
+}
+
+TEST(LoadListPictures, AllFifteenSlotsTogetherStayWithinThePixelBudget) {
+    test::WorkFolder folder;
+    folder.writeAll({{"a.jpg", pictureJpeg(Qt::red)},
+                     {"b.jpg", pictureJpeg(Qt::green)},
+                     {"c.jpg", pictureJpeg(Qt::blue)}});
+    PictureBudget budget;
+    budget.maxSlotPixels = 3 * kPicturePixels;
+    PictureSlots bmp;
+    // Another list holds one picture in two slots: it counts once.
+    bmp[0] = bmp[1] = heldPicture();
+    // The slots the load replaces do not count.
+    for (int slot = 5; slot < 9; ++slot)
+        bmp[size_t(slot)] = heldPicture();
+    loadListPictures(
+        {"PICTURE,a.jpg,0,0,1,1", "PICTURE,b.jpg,0,0,1,1", "PICTURE,c.jpg,0,0,1,1", "PICTURE,a.jpg,0,0,1,1"},
+        kManualListSlots, bmp, budget);
+    EXPECT_EQ(keptPixels(bmp[5]), kPicturePixels);
+    EXPECT_EQ(keptPixels(bmp[6]), kPicturePixels);
+    EXPECT_EQ(bmp[7], nullptr) << "beyond the budget the slot stays empty";
+    EXPECT_EQ(bmp[8], bmp[5]) << "a shared picture costs nothing more";
+    EXPECT_EQ(bmp[9], nullptr);
+
+    // A slot kept by the load counts too: slot 9 of the same list.
+    bmp.fill(nullptr);
+    bmp[9] = heldPicture();
+    bmp[0] = heldPicture();
+    loadListPictures({"PICTURE,a.jpg,0,0,1,1", "PICTURE,b.jpg,0,0,1,1"}, kManualListSlots, bmp, budget);
+    EXPECT_TRUE(bmp[5]);
+    EXPECT_EQ(bmp[6], nullptr);
+}
+
+TEST(LoadPictureSlot, OneSlotStaysWithinThePixelBudgetBesideTheOthers) {
+    test::WorkFolder folder;
+    folder.writeAll({{"a.jpg", pictureJpeg(Qt::red)}, {"b.jpg", pictureJpeg(Qt::green)}});
+    PictureBudget budget;
+    budget.maxSlotPixels = kPicturePixels;
+    PictureSlots bmp;
+    bmp[3] = heldPicture();
+    loadPictureSlot(bmp, 3, "a.jpg", budget);
+    EXPECT_EQ(keptPixels(bmp[3]), kPicturePixels) << "the picture it replaces does not count";
+    loadPictureSlot(bmp, 4, "b.jpg", budget);
+    EXPECT_EQ(bmp[4], nullptr);
+}
+
+TEST(LoadListPictures, LargePicturesAreKeptReduced) {
+    test::WorkFolder folder;
+    folder.write("big.jpg", encodeJpeg(filledImage(64, 64, Qt::red), 90));
+    PictureBudget budget;
+    budget.maxPicturePixels = 1024;
+    PictureSlots bmp;
+    loadListPictures({"PICTURE,big.jpg,0,0,1,1"}, kProgramListSlots, bmp, budget);
+    EXPECT_EQ(keptPixels(bmp[10]), 32 * 32);
+}
+
+TEST(LoadListPictures, MetafilesGetNoConversionOnceTheLoadsTimeIsSpent) {
+    test::WorkFolder folder;
+    folder.writeAll({{"a.wmf", test::redRectangleWmf()}, {"b.emf", test::redRectangleEmf()}});
+    const QStringList list = {"PICTURE,a.wmf,0,0,1,1", "PICTURE,b.emf,0,0,1,1"};
+    PictureSlots bmp;
+    loadListPictures(list, kFileListSlots, bmp);
+    EXPECT_TRUE(bmp[0]);
+    EXPECT_TRUE(bmp[1]);
+    PictureBudget spent;
+    spent.loadMetafileTime = std::chrono::milliseconds(0);
+    loadListPictures(list, kFileListSlots, bmp, spent);
+    EXPECT_EQ(bmp[0], nullptr);
+    EXPECT_EQ(bmp[1], nullptr);
+}
+
+} // namespace
+} // namespace veridi
