@@ -102,6 +102,25 @@ TEST_F(ListSourcesTest, UnreadableFileShowsItsNameAndEndsTheRefreshWithoutDrawin
     }
 }
 
+TEST_F(ListSourcesTest, EndlessCommandFileShowsItsNameAndEndsTheRefreshWithoutDrawing) {
+    folder.write("src.prv", "Line,10,10,20,10\nINCLUDE,endless.prv");
+    folder.endless("endless.prv");
+    sources.PrevUpDate();
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains("endless.prv"));
+    EXPECT_EQ(engine.Image1.pixel(150, 150), kUntouched);
+}
+
+TEST_F(ListSourcesTest, EndlessFileNamedAsAPictureLeavesItsSlotEmptyAndTheRefreshDraws) {
+    folder.write("src.prv", "Picture,x.jpg,10,10,20,20");
+    folder.endless("x.jpg");
+    engine.Bmp.fill(std::make_shared<RasterPicture>(test::filledImage(1, 1, Qt::red)));
+    sources.PrevUpDateFile();
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(engine.Bmp[0], nullptr);
+    EXPECT_EQ(engine.Image1.pixel(150, 150), qRgb(255, 255, 255));
+}
+
 TEST_F(ListSourcesTest, UnreadablePictureOfTheManualOrProgramListEndsTheirRefresh) {
     const QString bad = folder.unreadable("bad.bmp");
     engine.ListByManual = {"Picture," + bad + ",1,1,2,2"};
