@@ -25,13 +25,46 @@ struct Origin {
 };
 using OriginPtr = std::shared_ptr<const Origin>;
 
+// Lines with the file each came through. Lines of one file follow each other, so origins are
+// kept per run of lines rather than per line: a long file costs one entry.
 struct TracedLines {
+    struct Run {
+        qsizetype end; // one past the run's last line
+        OriginPtr origin;
+    };
     QStringList lines;
-    std::vector<OriginPtr> origins; // one per line
+    std::vector<Run> runs;
 
     void append(const QString& line, const OriginPtr& origin) {
         lines << line;
-        origins.push_back(origin);
+        extend(origin);
+    }
+    void appendAll(const QStringList& more, const OriginPtr& origin) {
+        if (lines.isEmpty())
+            lines = more; // shared, not copied, until one of them changes
+        else
+            lines << more;
+        extend(origin);
+    }
+
+    // The first count lines of other, with their origins.
+    void takeFirst(const TracedLines& other, qsizetype count) {
+        lines = other.lines.first(count);
+        runs.clear();
+        for (qsizetype start = 0; const Run& run : other.runs) {
+            if (start >= count)
+                break;
+            runs.push_back(Run{std::min(run.end, count), run.origin});
+            start = run.end;
+        }
+    }
+
+private:
+    void extend(const OriginPtr& origin) {
+        if (!runs.empty() && runs.back().origin == origin)
+            runs.back().end = lines.size();
+        else
+            runs.push_back(Run{lines.size(), origin});
     }
 };
 
@@ -46,33 +79,51 @@ qsizetype lineLimit(const CommandFiles& files, qsizetype maxLines) {
     return std::max(maxLines, files.longestFile());
 }
 
-// One expansion pass; returns whether any INCLUDE line was replaced by a file's lines.
+// One expansion pass; returns whether any INCLUDE line was replaced by a file's lines. Until
+// the first line that is dropped or replaced, out is not written: a pass that changes nothing
+// gives out the lines of in, shared rather than copied, as a long plain file would take much
+// memory twice.
 bool expandOnce(const TracedLines& in, TracedLines& out, CommandFiles& files, const QString& listSourceFile,
                 qsizetype maxLines) {
     bool expanded = false;
+    bool changed = false;
+    const auto change = [&](qsizetype at) {
+        if (!changed)
+            out.takeFirst(in, at);
+        changed = true;
+    };
+    size_t run = 0;
     for (qsizetype i = 0; i < in.lines.size(); ++i) {
+        while (in.runs[run].end <= i)
+            ++run;
+        const OriginPtr& from = in.runs[run].origin;
         const QString& text = in.lines[i];
-        if (TrimLine(text).isEmpty())
-            continue;
-        const QStringList fields = SplitFields(text);
-        if (fields.size() != 2 || WordOf(fields[0]) != u"INCLUDE") {
-            out.append(text, in.origins[size_t(i)]);
+        if (TrimLine(text).isEmpty()) {
+            change(i);
             continue;
         }
+        const QStringList fields = SplitFields(text);
+        if (fields.size() != 2 || WordOf(fields[0]) != u"INCLUDE") {
+            if (changed)
+                out.append(text, from);
+            continue;
+        }
+        change(i);
         const QString& name = fields[1];
         if (!fileExists(name))
             continue;
         const QString canonical = CommandFiles::canonicalName(name);
-        if (in.origins[size_t(i)]->cameThrough(canonical))
+        if (from->cameThrough(canonical))
             continue;
-        const auto origin = std::make_shared<const Origin>(Origin{canonical, in.origins[size_t(i)]});
+        const auto origin = std::make_shared<const Origin>(Origin{canonical, from});
         const QStringList& included = files.lines(name);
         if (out.lines.size() + included.size() > lineLimit(files, maxLines))
             throw tooLong(listSourceFile, maxLines);
-        for (const QString& line : included)
-            out.append(line, origin);
+        out.appendAll(included, origin);
         expanded = true;
     }
+    if (!changed)
+        out = in;
     return expanded;
 }
 
@@ -95,8 +146,7 @@ void loadListFile(const QString& listSourceFile, QStringList& fileList, CommandF
 
     TracedLines current;
     const auto root = std::make_shared<const Origin>(Origin{CommandFiles::canonicalName(source), nullptr});
-    for (const QString& line : files.lines(source))
-        current.append(line, root);
+    current.appendAll(files.lines(source), root);
     for (;;) {
         TracedLines next;
         const bool expanded = expandOnce(current, next, files, listSourceFile, maxLines);

@@ -273,5 +273,16 @@ TEST(LoadListFile, ALongFileIsNotTooLongForItsLinesAlone) {
     EXPECT_EQ(list.size(), 150'000);
 }
 
+TEST(LoadListFile, APlainFileBecomesTheListWithoutACopyOfItsLines) {
+    // A long file would otherwise take its lines' memory twice.
+    test::WorkFolder folder;
+    folder.write("src.prv", QByteArray("Color,RED\n").repeated(1000));
+    QStringList list;
+    CommandFiles files;
+    loadListFile("src.prv", list, files);
+    ASSERT_EQ(list.size(), 1000);
+    EXPECT_EQ(list.constData(), files.lines("src.prv").constData());
+}
+
 } // namespace
 } // namespace veridi
