@@ -15,8 +15,9 @@ bool isMetafile(const QString& fileName) {
 
 } // namespace
 
-PictureLoader::PictureLoader(const PictureBudget& budget, qint64 heldPixels)
-    : budget_(budget), freePixels_(budget.maxSlotPixels - heldPixels),
+PictureLoader::PictureLoader(const PictureBudget& budget, qint64 heldPixels,
+                             std::function<Clock::time_point()> now)
+    : budget_(budget), now_(std::move(now)), freePixels_(budget.maxSlotPixels - heldPixels),
       metafileTimeLeft_(budget.loadMetafileTime) {}
 
 PictureSlot PictureLoader::load(const QString& fileName) {
@@ -42,12 +43,11 @@ PictureSlot PictureLoader::decode(const QString& fileName) {
     limits.maxPixels = budget_.maxPicturePixels;
     if (!isMetafile(fileName))
         return loadPictureFile(fileName, limits);
-    using Clock = std::chrono::steady_clock;
     limits.metafileTime =
         std::max(std::chrono::milliseconds(0), std::min(budget_.metafileTime, metafileTimeLeft_));
-    const auto start = Clock::now();
+    const auto start = now_();
     PictureSlot picture = loadPictureFile(fileName, limits);
-    metafileTimeLeft_ -= std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    metafileTimeLeft_ -= std::chrono::duration_cast<std::chrono::milliseconds>(now_() - start);
     return picture;
 }
 

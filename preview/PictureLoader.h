@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <map>
 
 namespace veridi {
@@ -16,7 +17,10 @@ namespace veridi {
 // load share one conversion time.
 class PictureLoader {
 public:
-    PictureLoader(const PictureBudget& budget, qint64 heldPixels);
+    using Clock = std::chrono::steady_clock;
+    // now tells the time by which the metafiles' conversion time is spent.
+    PictureLoader(const PictureBudget& budget, qint64 heldPixels,
+                  std::function<Clock::time_point()> now = &Clock::now);
 
     // The picture for a slot, or nothing for an empty slot. Throws FileError when the file
     // exists but cannot be read.
@@ -29,6 +33,7 @@ private:
     PictureSlot decode(const QString& fileName);
 
     PictureBudget budget_;
+    std::function<Clock::time_point()> now_;
     qint64 freePixels_;
     std::chrono::milliseconds metafileTimeLeft_;
     std::map<QString, PictureSlot> loaded_; // by canonical path

@@ -118,5 +118,23 @@ TEST(LoadListPictures, MetafilesGetNoConversionOnceTheLoadsTimeIsSpent) {
     EXPECT_EQ(bmp[1], nullptr);
 }
 
+TEST(PictureLoader, MetafilesShareTheLoadsConversionTime) {
+    test::WorkFolder folder;
+    const QStringList names = {"a.wmf", "b.emf", "c.wmf", "d.emf", "e.wmf", "f.emf"};
+    for (const QString& name : names)
+        folder.write(name, name.endsWith("wmf") ? test::redRectangleWmf() : test::redRectangleEmf());
+    // A clock that moves 1.5 s at every look: each conversion takes 1.5 s of the load's 5 s.
+    PictureLoader::Clock::time_point time;
+    const auto clock = [&time] { return time += std::chrono::milliseconds(1500); };
+    PictureLoader loader(PictureBudget{}, 0, clock);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_TRUE(loader.load(names[k])) << names[k].toStdString() << " within the time";
+    EXPECT_FALSE(loader.load(names[4])) << "the load's time is spent";
+    EXPECT_FALSE(loader.load(names[5])) << "the load's time is spent";
+    // Raster pictures need no conversion time.
+    folder.write("p.jpg", pictureJpeg(Qt::red));
+    EXPECT_TRUE(loader.load("p.jpg"));
+}
+
 } // namespace
 } // namespace veridi
