@@ -41,7 +41,12 @@ void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, cons
         if (fields.size() > 2 && WordOf(fields[0]) == u"PICTURE")
             names << fields[1];
     }
-    PictureLoader loader(budget, pixelsHeldOutside(bmp, base, base + int(names.size())));
+    // The pictures the load replaces go first, so that they and their successors are never held
+    // together: memory stays within the budget and one picture being decoded.
+    const int end = base + int(names.size());
+    for (int slot = base; slot < end; ++slot)
+        bmp[size_t(slot)] = nullptr;
+    PictureLoader loader(budget, pixelsHeldOutside(bmp, base, end));
     for (qsizetype k = 0; k < names.size(); ++k)
         bmp[size_t(base + k)] = loader.load(names[k]);
 }

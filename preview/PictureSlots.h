@@ -26,8 +26,9 @@ void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName, const
 // Loads the slots of one list from its PICTURE lines (those with more than two fields), in
 // order, at most five; slots without a line keep what they held. The load is one PictureLoader:
 // a file named on several lines is decoded once and its slots share the picture, and the
-// budget holds for all fifteen slots together. Throws FileError; the slots before the file
-// hold their new pictures, the others are unchanged.
+// budget holds for all fifteen slots together. The slots of the lines are emptied before any
+// picture is read, so that old and new pictures are never held together. Throws FileError;
+// the slots before the file then hold their new pictures, the other slots of lines are empty.
 void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, const PictureBudget& budget = {});
 
 } // namespace veridi

@@ -1,4 +1,5 @@
 #include "PictureSlots.h"
+#include "FileError.h"
 #include "JpegWriter.h"
 #include "PictureBytes.h"
 #include "PictureFile.h"
@@ -134,6 +135,26 @@ TEST(PictureLoader, MetafilesShareTheLoadsConversionTime) {
     // Raster pictures need no conversion time.
     folder.write("p.jpg", pictureJpeg(Qt::red));
     EXPECT_TRUE(loader.load("p.jpg"));
+}
+
+TEST(LoadListPictures, ThePicturesALoadReplacesAreReleasedBeforeItReadsAny) {
+    // An unreadable second file stops the load half way: the third line's slot shows whether
+    // its old picture was still held while the pictures before it were decoded.
+    test::WorkFolder folder;
+    folder.write("a.jpg", pictureJpeg(Qt::red));
+    folder.unreadable("bad.jpg");
+    PictureSlots bmp;
+    for (int slot = 5; slot < 10; ++slot)
+        bmp[size_t(slot)] = heldPicture();
+    const std::weak_ptr<const Picture> old = bmp[7];
+    EXPECT_THROW(
+        loadListPictures({"PICTURE,a.jpg,0,0,1,1", "PICTURE,bad.jpg,0,0,1,1", "PICTURE,a.jpg,0,0,1,1"},
+                         kManualListSlots, bmp),
+        FileError);
+    EXPECT_TRUE(bmp[5]);
+    EXPECT_EQ(bmp[7], nullptr);
+    EXPECT_TRUE(old.expired());
+    EXPECT_TRUE(bmp[8]) << "a slot without a line keeps its picture";
 }
 
 } // namespace
