@@ -35,7 +35,7 @@ void limitScans(j_common_ptr codec) {
 
 // First phase: header and output format. Only plain data lives in this frame, so that a jump
 // out of libjpeg skips no destructor.
-bool readHeader(Decoder& d, const QByteArray& bytes, qint64 maxPixels) {
+bool readHeader(Decoder& d, const QByteArray& bytes, qint64 maxPixels, qint64 roomPixels) {
     if (setjmp(d.error.jump))
         return false;
     d.info.err = installJpegErrorManager(d.error);
@@ -64,7 +64,8 @@ bool readHeader(Decoder& d, const QByteArray& bytes, qint64 maxPixels) {
         if (qint64(d.info.output_width) * d.info.output_height <= maxPixels)
             break;
     }
-    return qint64(d.info.output_width) * d.info.output_height <= maxPixels &&
+    const qint64 pixels = qint64(d.info.output_width) * d.info.output_height;
+    return pixels <= maxPixels && pixels <= roomPixels &&
            picturelimits::acceptableSize(d.info.output_width, d.info.output_height) &&
            d.info.output_components == 4;
 }
@@ -104,11 +105,11 @@ bool readPixels(Decoder& d, QImage* image) {
 
 } // namespace
 
-QImage decodeJpeg(const QByteArray& bytes, qint64 maxPixels) {
+QImage decodeJpeg(const QByteArray& bytes, qint64 maxPixels, qint64 roomPixels) {
     Decoder d;
     std::memset(&d.info, 0, sizeof d.info);
     std::memset(&d.progress, 0, sizeof d.progress);
-    if (bytes.isEmpty() || !readHeader(d, bytes, maxPixels))
+    if (bytes.isEmpty() || !readHeader(d, bytes, maxPixels, roomPixels))
         return {};
     QImage image(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height),
                  QImage::Format_RGB32);

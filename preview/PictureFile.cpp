@@ -27,13 +27,13 @@ PictureSlot vectorOrEmpty(const QByteArray& svg) {
 
 PictureSlot decode(const QString& extension, const QByteArray& bytes, const PictureFileLimits& limits) {
     if (extension == u"jpg" || extension == u"jpeg")
-        return rasterOrEmpty(decodeJpeg(bytes, limits.maxPixels));
+        return rasterOrEmpty(decodeJpeg(bytes, limits.maxPixels, limits.roomPixels));
     if (extension == u"bmp")
-        return rasterOrEmpty(decodeWithQt(bytes, "bmp", limits.maxPixels));
+        return rasterOrEmpty(decodeWithQt(bytes, "bmp", limits.maxPixels, limits.roomPixels));
     if (extension == u"ico")
-        return rasterOrEmpty(decodeWithQt(bytes, "ico", limits.maxPixels));
+        return rasterOrEmpty(decodeWithQt(bytes, "ico", limits.maxPixels, limits.roomPixels));
     if (extension == u"tif" || extension == u"tiff")
-        return rasterOrEmpty(decodeWithQt(bytes, "tiff", limits.maxPixels));
+        return rasterOrEmpty(decodeWithQt(bytes, "tiff", limits.maxPixels, limits.roomPixels));
     if (extension == u"wmf")
         return vectorOrEmpty(wmfToSvg(bytes, limits.metafileTime));
     if (extension == u"emf")

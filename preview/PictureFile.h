@@ -14,6 +14,8 @@ struct PictureFileLimits {
     qint64 maxFileBytes = picturelimits::kMaxFileBytes;
     // A raster picture with more pixels is decoded reduced to fit.
     qint64 maxPixels = picturelimits::kMaxKeptPixels;
+    // A raster picture that would still keep more is not decoded: the slot stays empty.
+    qint64 roomPixels = picturelimits::kMaxSlotPixels;
     std::chrono::milliseconds metafileTime = picturelimits::kMetafileTime;
 };
 

@@ -41,6 +41,7 @@ PictureSlot PictureLoader::decode(const QString& fileName) {
     PictureFileLimits limits;
     limits.maxFileBytes = budget_.maxFileBytes;
     limits.maxPixels = budget_.maxPicturePixels;
+    limits.roomPixels = std::max<qint64>(freePixels_, 0); // no pixel memory beyond the budget
     if (!isMetafile(fileName))
         return loadPictureFile(fileName, limits);
     limits.metafileTime =

@@ -31,7 +31,7 @@ bool fits(const QImage& image, qint64 maxPixels) {
 
 } // namespace
 
-QImage decodeWithQt(const QByteArray& bytes, const char* format, qint64 maxPixels) {
+QImage decodeWithQt(const QByteArray& bytes, const char* format, qint64 maxPixels, qint64 roomPixels) {
     // The readers' own guard, in case a plugin allocates before it reports a size.
     constexpr int kAllocationLimitMb = int(picturelimits::kMaxPixels * 4 / (1024 * 1024)) + 1;
     QImageReader::setAllocationLimit(kAllocationLimitMb);
@@ -45,15 +45,18 @@ QImage decodeWithQt(const QByteArray& bytes, const char* format, qint64 maxPixel
     if (size.isValid()) {
         if (!picturelimits::acceptableSize(size.width(), size.height()))
             return {};
-        if (qint64(size.width()) * size.height() > maxPixels)
-            reader.setScaledSize(reducedSize(size, maxPixels));
+        const QSize kept = reducedSize(size, maxPixels);
+        if (qint64(kept.width()) * kept.height() > roomPixels)
+            return {};
+        if (kept != size)
+            reader.setScaledSize(kept);
     }
     QImage image = reader.read();
     if (!image.isNull() && picturelimits::acceptableSize(image.width(), image.height()) &&
         qint64(image.width()) * image.height() > maxPixels)
         image = image.scaled(reducedSize(image.size(), maxPixels), Qt::IgnoreAspectRatio,
                              Qt::SmoothTransformation);
-    if (!fits(image, maxPixels))
+    if (!fits(image, std::min(maxPixels, roomPixels)))
         return {};
     return image;
 }

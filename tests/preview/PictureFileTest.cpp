@@ -229,5 +229,23 @@ TEST(LoadPictureFile, MetafileWithoutConversionTimeIsAnEmptySlot) {
     }
 }
 
+TEST(DecodePictures, PictureLargerThanTheRoomLeftIsNotDecoded) {
+    const QByteArray jpeg = encodeJpeg(quarters(64, 48), 95);
+    EXPECT_EQ(decodeJpeg(jpeg, 1000, 32 * 24).size(), QSize(32, 24)) << "reduced, then just fits";
+    EXPECT_TRUE(decodeJpeg(jpeg, 1000, 32 * 24 - 1).isNull());
+    EXPECT_TRUE(decodeJpeg(jpeg, 64 * 48, 1000).isNull()) << "the room does not reduce further";
+    for (const char* format : {"bmp", "tiff"}) {
+        const QByteArray bytes = test::qtEncoded(quarters(64, 48), format);
+        EXPECT_EQ(decodeWithQt(bytes, format, 64 * 48, 64 * 48).size(), QSize(64, 48)) << format;
+        EXPECT_TRUE(decodeWithQt(bytes, format, 64 * 48, 64 * 48 - 1).isNull()) << format;
+    }
+    test::WorkFolder folder;
+    PictureFileLimits limits;
+    limits.roomPixels = 64 * 48 - 1;
+    EXPECT_FALSE(loadPictureFile(folder.write("p.jpg", jpeg), limits));
+    EXPECT_TRUE(loadPictureFile(folder.write("p.wmf", test::redRectangleWmf()), limits))
+        << "vectors keep no pixels";
+}
+
 } // namespace
 } // namespace veridi
