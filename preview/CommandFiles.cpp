@@ -1,20 +1,29 @@
 #include "CommandFiles.h"
 
+#include "FileError.h"
 #include "TextLines.h"
 
 #include <QFileInfo>
 
 namespace veridi {
 
-QString CommandFiles::canonicalName(const QString& fileName) {
-    const QString canonical = QFileInfo(fileName).canonicalFilePath();
-    return canonical.isEmpty() ? QFileInfo(fileName).absoluteFilePath() : canonical;
+QString CommandFiles::find(const QString& fileName) {
+    if (const auto known = found_.constFind(fileName); known != found_.constEnd())
+        return *known;
+    QString canonical;
+    if (fileExists(fileName)) {
+        const QFileInfo info(fileName);
+        canonical = info.canonicalFilePath();
+        if (canonical.isEmpty())
+            canonical = info.absoluteFilePath();
+    }
+    return *found_.insert(fileName, canonical);
 }
 
 const QStringList& CommandFiles::lines(const QString& fileName) {
-    const QString canonical = canonicalName(fileName);
-    if (const auto found = lines_.find(canonical); found != lines_.end())
-        return found->second;
+    const QString canonical = find(fileName);
+    if (const auto known = lines_.find(canonical); known != lines_.end())
+        return known->second;
     QStringList read = readCommandFile(fileName);
     longest_ = std::max(longest_, read.size());
     return lines_.emplace(canonical, std::move(read)).first->second;

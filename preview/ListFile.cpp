@@ -110,10 +110,8 @@ bool expandOnce(const TracedLines& in, TracedLines& out, CommandFiles& files, co
         }
         change(i);
         const QString& name = fields[1];
-        if (!fileExists(name))
-            continue;
-        const QString canonical = CommandFiles::canonicalName(name);
-        if (from->cameThrough(canonical))
+        const QString canonical = files.find(name);
+        if (canonical.isEmpty() || from->cameThrough(canonical))
             continue;
         const auto origin = std::make_shared<const Origin>(Origin{canonical, from});
         const QStringList& included = files.lines(name);
@@ -137,15 +135,15 @@ void loadListFile(const QString& listSourceFile, QStringList& fileList, qsizetyp
 void loadListFile(const QString& listSourceFile, QStringList& fileList, CommandFiles& files,
                   qsizetype maxLines) {
     fileList.clear();
-    if (!fileExists(listSourceFile))
+    if (files.find(listSourceFile).isEmpty())
         return;
     // The first line is decoded as the file's lines are, so it is the first of them. Blanks
     // around the name are not part of it; a name is rarely typed without a stray one.
     const QString named = TrimLine(files.lines(listSourceFile).value(0));
-    const QString source = fileExists(named) ? named : listSourceFile;
+    const QString source = files.find(named).isEmpty() ? listSourceFile : named;
 
     TracedLines current;
-    const auto root = std::make_shared<const Origin>(Origin{CommandFiles::canonicalName(source), nullptr});
+    const auto root = std::make_shared<const Origin>(Origin{files.find(source), nullptr});
     current.appendAll(files.lines(source), root);
     for (;;) {
         TracedLines next;
