@@ -18,31 +18,56 @@ template <typename Load> bool ListSources::reportingFileErrors(Load load) {
     }
 }
 
+template <typename Run> bool ListSources::inRefresh(Run run) {
+    if (refreshTime_)
+        return run();
+    refreshTime_.emplace();
+    struct Ending {
+        std::optional<MetafileTime>& time;
+        ~Ending() { time.reset(); }
+    } ending{refreshTime_};
+    return run();
+}
+
 bool ListSources::LoadListByFile() {
-    return reportingFileErrors([this] { loadListFile(ListIniFile, engine_.ListByFile); }) &&
-           LoadFilePictures();
+    return inRefresh([this] {
+        return reportingFileErrors([this] { loadListFile(ListIniFile, engine_.ListByFile); }) &&
+               LoadFilePictures();
+    });
 }
 
 bool ListSources::LoadFilePictures() {
-    return reportingFileErrors([this] { loadListPictures(engine_.ListByFile, kFileListSlots, engine_.Bmp); });
+    return inRefresh([this] {
+        return reportingFileErrors(
+            [this] { loadListPictures(engine_.ListByFile, kFileListSlots, engine_.Bmp, *refreshTime_); });
+    });
 }
 
 bool ListSources::LoadManualPictures() {
-    return reportingFileErrors(
-        [this] { loadListPictures(engine_.ListByManual, kManualListSlots, engine_.Bmp); });
+    return inRefresh([this] {
+        return reportingFileErrors(
+            [this] { loadListPictures(engine_.ListByManual, kManualListSlots, engine_.Bmp, *refreshTime_); });
+    });
 }
 
 bool ListSources::LoadProgramPictures() {
-    return reportingFileErrors(
-        [this] { loadListPictures(engine_.ListbyProgram, kProgramListSlots, engine_.Bmp); });
+    return inRefresh([this] {
+        return reportingFileErrors([this] {
+            loadListPictures(engine_.ListbyProgram, kProgramListSlots, engine_.Bmp, *refreshTime_);
+        });
+    });
 }
 
 bool ListSources::LoadPictureSlot(int slot, const QString& fileName) {
-    return reportingFileErrors([&] { loadPictureSlot(engine_.Bmp, slot, fileName); });
+    return inRefresh([&] {
+        return reportingFileErrors([&] { loadPictureSlot(engine_.Bmp, slot, fileName, *refreshTime_); });
+    });
 }
 
 void ListSources::PrevUpDate() {
-    if (LoadListByFile() && LoadManualPictures() && LoadProgramPictures())
+    const bool loaded =
+        inRefresh([this] { return LoadListByFile() && LoadManualPictures() && LoadProgramPictures(); });
+    if (loaded)
         engine_.DrawGraphics();
 }
 

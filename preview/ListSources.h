@@ -1,6 +1,10 @@
 #pragma once
 
+#include "MetafileTime.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace veridi {
 
@@ -34,9 +38,13 @@ public:
 
 private:
     template <typename Load> bool reportingFileErrors(Load load);
+    // Runs a refresh or load; loads within one refresh share its metafile time.
+    template <typename Run> bool inRefresh(Run run);
 
     DrawEngine& engine_;
     Prompts& prompts_;
+    // The metafile conversion time of the refresh under way.
+    std::optional<MetafileTime> refreshTime_;
 };
 
 } // namespace veridi

@@ -6,15 +6,15 @@
 
 namespace veridi {
 
-// What one load of a list's pictures may spend; the tests make it small.
+// What the pictures of a load may take; the tests make it small.
 struct PictureBudget {
     qint64 maxFileBytes = picturelimits::kMaxFileBytes;
     // A larger picture is decoded reduced to at most this many pixels.
     qint64 maxPicturePixels = picturelimits::kMaxKeptPixels;
     // All slots together, those the load keeps included.
     qint64 maxSlotPixels = picturelimits::kMaxSlotPixels;
+    // Each metafile's conversion; all of them share the time of their refresh (MetafileTime).
     std::chrono::milliseconds metafileTime = picturelimits::kMetafileTime;
-    std::chrono::milliseconds loadMetafileTime = picturelimits::kLoadMetafileTime;
 };
 
 } // namespace veridi

@@ -28,9 +28,9 @@ constexpr qint64 kMaxKeptPixels = 16 * 1024 * 1024;
 constexpr qint64 kMaxSlotPixels = 64 * 1024 * 1024;
 
 // Metafiles are converted in a helper process that is stopped when its time is up: each one
-// gets at most kMetafileTime, and all those of one load of a list's pictures kLoadMetafileTime
-// together, so that a refresh of a list waits at most that long for its metafiles.
+// gets at most kMetafileTime, and all those of one refresh kRefreshMetafileTime together, so
+// that a refresh waits at most that long for its metafiles.
 constexpr std::chrono::milliseconds kMetafileTime{2000};
-constexpr std::chrono::milliseconds kLoadMetafileTime{5000};
+constexpr std::chrono::milliseconds kRefreshMetafileTime{5000};
 
 } // namespace veridi::picturelimits

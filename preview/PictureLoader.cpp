@@ -15,10 +15,8 @@ bool isMetafile(const QString& fileName) {
 
 } // namespace
 
-PictureLoader::PictureLoader(const PictureBudget& budget, qint64 heldPixels,
-                             std::function<Clock::time_point()> now)
-    : budget_(budget), now_(std::move(now)), freePixels_(budget.maxSlotPixels - heldPixels),
-      metafileTimeLeft_(budget.loadMetafileTime) {}
+PictureLoader::PictureLoader(const PictureBudget& budget, qint64 heldPixels, MetafileTime& metafileTime)
+    : budget_(budget), freePixels_(budget.maxSlotPixels - heldPixels), metafileTime_(metafileTime) {}
 
 PictureSlot PictureLoader::load(const QString& fileName) {
     if (!fileExists(fileName))
@@ -44,12 +42,10 @@ PictureSlot PictureLoader::decode(const QString& fileName) {
     limits.roomPixels = std::max<qint64>(freePixels_, 0); // no pixel memory beyond the budget
     if (!isMetafile(fileName))
         return loadPictureFile(fileName, limits);
-    limits.metafileTime =
-        std::max(std::chrono::milliseconds(0), std::min(budget_.metafileTime, metafileTimeLeft_));
-    const auto start = now_();
-    PictureSlot picture = loadPictureFile(fileName, limits);
-    metafileTimeLeft_ -= std::chrono::duration_cast<std::chrono::milliseconds>(now_() - start);
-    return picture;
+    return metafileTime_.convert(budget_.metafileTime, [&](std::chrono::milliseconds given) {
+        limits.metafileTime = given;
+        return loadPictureFile(fileName, limits);
+    });
 }
 
 } // namespace veridi

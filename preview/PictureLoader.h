@@ -1,26 +1,22 @@
 #pragma once
 
+#include "MetafileTime.h"
 #include "Picture.h"
 #include "PictureBudget.h"
 
 #include <QString>
 
-#include <chrono>
-#include <functional>
 #include <map>
 
 namespace veridi {
 
 // One load of pictures into slots. A file named several times is read and decoded once and
 // its picture shared. The pixels of the pictures loaded, together with those the other slots
-// already hold, stay within the budget: a picture beyond it is not kept. The metafiles of the
-// load share one conversion time.
+// already hold, stay within the budget: a picture beyond it is not kept. Metafiles are
+// converted within the time of the refresh.
 class PictureLoader {
 public:
-    using Clock = std::chrono::steady_clock;
-    // now tells the time by which the metafiles' conversion time is spent.
-    PictureLoader(const PictureBudget& budget, qint64 heldPixels,
-                  std::function<Clock::time_point()> now = &Clock::now);
+    PictureLoader(const PictureBudget& budget, qint64 heldPixels, MetafileTime& metafileTime);
 
     // The picture for a slot, or nothing for an empty slot. Throws FileError when the file
     // exists but cannot be read.
@@ -33,9 +29,8 @@ private:
     PictureSlot decode(const QString& fileName);
 
     PictureBudget budget_;
-    std::function<Clock::time_point()> now_;
     qint64 freePixels_;
-    std::chrono::milliseconds metafileTimeLeft_;
+    MetafileTime& metafileTime_;
     std::map<QString, PictureSlot> loaded_; // by canonical path
     int decoded_ = 0;
 };

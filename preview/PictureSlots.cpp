@@ -23,14 +23,16 @@ qint64 pixelsHeldOutside(const PictureSlots& bmp, int first, int end) {
 
 } // namespace
 
-void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName, const PictureBudget& budget) {
+void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName, MetafileTime& metafileTime,
+                     const PictureBudget& budget) {
     if (slot < 0 || slot >= int(bmp.size()))
         return;
-    PictureLoader loader(budget, pixelsHeldOutside(bmp, slot, slot + 1));
+    PictureLoader loader(budget, pixelsHeldOutside(bmp, slot, slot + 1), metafileTime);
     bmp[size_t(slot)] = loader.load(fileName);
 }
 
-void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, const PictureBudget& budget) {
+void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, MetafileTime& metafileTime,
+                      const PictureBudget& budget) {
     QStringList names;
     for (const QString& line : list) {
         if (names.size() >= kSlotsPerList)
@@ -46,9 +48,19 @@ void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, cons
     const int end = base + int(names.size());
     for (int slot = base; slot < end; ++slot)
         bmp[size_t(slot)] = nullptr;
-    PictureLoader loader(budget, pixelsHeldOutside(bmp, base, end));
+    PictureLoader loader(budget, pixelsHeldOutside(bmp, base, end), metafileTime);
     for (qsizetype k = 0; k < names.size(); ++k)
         bmp[size_t(base + k)] = loader.load(names[k]);
+}
+
+void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName, const PictureBudget& budget) {
+    MetafileTime own;
+    loadPictureSlot(bmp, slot, fileName, own, budget);
+}
+
+void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, const PictureBudget& budget) {
+    MetafileTime own;
+    loadListPictures(list, base, bmp, own, budget);
 }
 
 } // namespace veridi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MetafileTime.h"
 #include "Picture.h"
 #include "PictureBudget.h"
 
@@ -21,6 +22,10 @@ constexpr int kSlotsPerList = 5;
 // Loads one slot from a picture file: a missing file, one that does not decode or one whose
 // pixels the budget has no room for beside the other slots' empties it. Throws FileError when
 // the file exists but cannot be read; the slot is then unchanged.
+// Its metafile converts within metafileTime, which the refresh's other loads share.
+void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName, MetafileTime& metafileTime,
+                     const PictureBudget& budget = {});
+// The same with a metafile time of its own.
 void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName, const PictureBudget& budget = {});
 
 // Loads the slots of one list from its PICTURE lines (those with more than two fields), in
@@ -29,6 +34,10 @@ void loadPictureSlot(PictureSlots& bmp, int slot, const QString& fileName, const
 // budget holds for all fifteen slots together. The slots of the lines are emptied before any
 // picture is read, so that old and new pictures are never held together. Throws FileError;
 // the slots before the file then hold their new pictures, the other slots of lines are empty.
+// Its metafiles convert within metafileTime, which the refresh's other loads share.
+void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, MetafileTime& metafileTime,
+                      const PictureBudget& budget = {});
+// The same with a metafile time of its own.
 void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, const PictureBudget& budget = {});
 
 } // namespace veridi

@@ -42,7 +42,8 @@ TEST(PictureLoader, DecodesEachFileOnceHoweverItIsNamed) {
     test::WorkFolder folder;
     folder.write("p.jpg", pictureJpeg(Qt::red));
     folder.write("q.jpg", pictureJpeg(Qt::blue));
-    PictureLoader loader(PictureBudget{}, 0);
+    MetafileTime time;
+    PictureLoader loader(PictureBudget{}, 0, time);
     const PictureSlot first = loader.load("p.jpg");
     EXPECT_EQ(loader.load(folder.path() + "/p.jpg"), first);
     EXPECT_NE(loader.load("q.jpg"), first);
@@ -104,7 +105,7 @@ TEST(LoadListPictures, LargePicturesAreKeptReduced) {
     EXPECT_EQ(keptPixels(bmp[10]), 32 * 32);
 }
 
-TEST(LoadListPictures, MetafilesGetNoConversionOnceTheLoadsTimeIsSpent) {
+TEST(LoadListPictures, MetafilesGetNoConversionOnceTheRefreshsTimeIsSpent) {
     test::WorkFolder folder;
     folder.writeAll({{"a.wmf", test::redRectangleWmf()}, {"b.emf", test::redRectangleEmf()}});
     const QStringList list = {"PICTURE,a.wmf,0,0,1,1", "PICTURE,b.emf,0,0,1,1"};
@@ -112,29 +113,49 @@ TEST(LoadListPictures, MetafilesGetNoConversionOnceTheLoadsTimeIsSpent) {
     loadListPictures(list, kFileListSlots, bmp);
     EXPECT_TRUE(bmp[0]);
     EXPECT_TRUE(bmp[1]);
-    PictureBudget spent;
-    spent.loadMetafileTime = std::chrono::milliseconds(0);
+    MetafileTime spent(std::chrono::milliseconds(0));
     loadListPictures(list, kFileListSlots, bmp, spent);
     EXPECT_EQ(bmp[0], nullptr);
     EXPECT_EQ(bmp[1], nullptr);
 }
 
-TEST(PictureLoader, MetafilesShareTheLoadsConversionTime) {
+TEST(LoadListPictures, MetafilesOfAllLoadsOfARefreshShareItsConversionTime) {
     test::WorkFolder folder;
     const QStringList names = {"a.wmf", "b.emf", "c.wmf", "d.emf", "e.wmf", "f.emf"};
-    for (const QString& name : names)
+    QStringList lines;
+    for (const QString& name : names) {
         folder.write(name, name.endsWith("wmf") ? test::redRectangleWmf() : test::redRectangleEmf());
-    // A clock that moves 1.5 s at every look: each conversion takes 1.5 s of the load's 5 s.
-    PictureLoader::Clock::time_point time;
-    const auto clock = [&time] { return time += std::chrono::milliseconds(1500); };
-    PictureLoader loader(PictureBudget{}, 0, clock);
-    for (int k = 0; k < 4; ++k)
-        EXPECT_TRUE(loader.load(names[k])) << names[k].toStdString() << " within the time";
-    EXPECT_FALSE(loader.load(names[4])) << "the load's time is spent";
-    EXPECT_FALSE(loader.load(names[5])) << "the load's time is spent";
+        lines << "PICTURE," + name + ",0,0,1,1";
+    }
+    // A clock that moves 1 s at every look: each conversion takes 1 s of the refresh's 5 s, and
+    // the fifth gets the last second.
+    MetafileTime::Clock::time_point now;
+    MetafileTime time(std::chrono::milliseconds(5000),
+                      [&now] { return now += std::chrono::milliseconds(1000); });
+    PictureSlots bmp;
+    loadListPictures(lines.mid(0, 3), kFileListSlots, bmp, time);
+    loadListPictures(lines.mid(3, 3), kManualListSlots, bmp, time);
+    for (const int slot : {0, 1, 2, 5, 6})
+        EXPECT_TRUE(bmp[size_t(slot)]) << "slot " << slot << " within the time";
+    EXPECT_EQ(bmp[7], nullptr) << "the refresh's time is spent";
     // Raster pictures need no conversion time.
     folder.write("p.jpg", pictureJpeg(Qt::red));
-    EXPECT_TRUE(loader.load("p.jpg"));
+    loadListPictures({"PICTURE,p.jpg,0,0,1,1"}, kProgramListSlots, bmp, time);
+    EXPECT_TRUE(bmp[10]);
+}
+
+TEST(MetafileTime, GivesEachConversionWhatIsLeftUpToItsOwnLimit) {
+    MetafileTime::Clock::time_point now;
+    MetafileTime time(std::chrono::milliseconds(5000),
+                      [&now] { return now += std::chrono::milliseconds(1500); });
+    std::vector<long long> given;
+    const auto record = [&given](std::chrono::milliseconds ms) {
+        given.push_back(ms.count());
+        return PictureSlot();
+    };
+    for (int k = 0; k < 5; ++k)
+        time.convert(std::chrono::milliseconds(2000), record);
+    EXPECT_EQ(given, (std::vector<long long>{2000, 2000, 2000, 500, 0}));
 }
 
 TEST(LoadListPictures, ThePicturesALoadReplacesAreReleasedBeforeItReadsAny) {
