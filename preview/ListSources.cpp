@@ -21,7 +21,7 @@ template <typename Load> bool ListSources::reportingFileErrors(Load load) {
 template <typename Run> bool ListSources::inRefresh(Run run) {
     if (refreshTime_)
         return run();
-    refreshTime_.emplace();
+    refreshTime_.emplace(picturelimits::kRefreshMetafileTime, MetafileClock);
     struct Ending {
         std::optional<MetafileTime>& time;
         ~Ending() { time.reset(); }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace veridi {
@@ -21,6 +22,10 @@ public:
 
     // The list source file; a relative name is taken from the current directory.
     QString ListIniFile = QStringLiteral("ZezaVivo.prv");
+
+    // The clock by which a refresh spends its metafile conversion time (all loads of one
+    // refresh share it; a load called alone is a refresh of its own).
+    std::function<MetafileTime::Clock::time_point()> MetafileClock = &MetafileTime::Clock::now;
 
     // The file list afresh from the list source file (INCLUDE lines expanded), then its pictures.
     bool LoadListByFile();

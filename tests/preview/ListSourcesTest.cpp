@@ -182,5 +182,23 @@ TEST_F(ListSourcesTest, ResetOfTheManualListAppendsInitparamAndDrawsNothing) {
     EXPECT_EQ(engine.Image1.pixel(150, 150), kUntouched);
 }
 
+TEST_F(ListSourcesTest, AllLoadsOfARefreshShareOneMetafileTime) {
+    for (const char* name : {"a.wmf", "b.wmf", "c.wmf", "d.wmf", "e.wmf", "f.wmf"})
+        folder.write(name, test::redRectangleWmf());
+    folder.write("src.prv", "Picture,a.wmf,1,1,2,2\nPicture,b.wmf,1,1,2,2\nPicture,c.wmf,1,1,2,2");
+    engine.ListByManual = {"Picture,d.wmf,1,1,2,2", "Picture,e.wmf,1,1,2,2"};
+    engine.ListbyProgram = {"Picture,f.wmf,1,1,2,2"};
+    // A clock that moves 1 s at every look: each conversion takes 1 s of the refresh's 5 s.
+    std::chrono::steady_clock::time_point now;
+    sources.MetafileClock = [&now] { return now += std::chrono::seconds(1); };
+    sources.PrevUpDate();
+    for (const int slot : {0, 1, 2, 5, 6})
+        EXPECT_TRUE(engine.Bmp[size_t(slot)]) << "slot " << slot;
+    EXPECT_EQ(engine.Bmp[10], nullptr) << "the refresh's time is spent";
+    // The next refresh has its own time.
+    sources.PrevUpDateProgram();
+    EXPECT_TRUE(engine.Bmp[10]);
+}
+
 } // namespace
 } // namespace veridi
