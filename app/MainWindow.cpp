@@ -230,25 +230,22 @@ void TForm1::EdtMin1Exit(QLineEdit* box, const QString& remembered) {
 }
 
 void TForm1::EdtRowExit(const QString& remembered) {
-    const GridCheck check = checkRows(EdtRow->text(), EdtCol->text());
-    if (check.message) {
-        prompts_.message(*check.message, Prompts::Icon::Warning);
-        EdtRow->setText(remembered);
-        return;
-    }
-    EdtTotal->setText(QString::number(check.total));
-    Sets.ExamRowN = check.value;
+    applyGridCheck(checkRows(EdtRow->text(), EdtCol->text()), EdtRow, remembered, Sets.ExamRowN);
 }
 
 void TForm1::EdtColExit(const QString& remembered) {
-    const GridCheck check = checkCols(EdtCol->text(), EdtRow->text());
+    applyGridCheck(checkCols(EdtCol->text(), EdtRow->text()), EdtCol, remembered, Sets.ExamColN);
+}
+
+void TForm1::applyGridCheck(const GridCheck& check, QLineEdit* box, const QString& remembered,
+                            qint32& field) {
     if (check.message) {
         prompts_.message(*check.message, Prompts::Icon::Warning);
-        EdtCol->setText(remembered);
+        box->setText(remembered);
         return;
     }
     EdtTotal->setText(QString::number(check.total));
-    Sets.ExamColN = check.value;
+    field = check.value;
 }
 
 void TForm1::runPendingExit() {

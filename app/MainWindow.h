@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EntryChecks.h"
 #include "IniFile.h"
 #include "PageStr.h"
 #include "RandomSource.h"
@@ -123,6 +124,9 @@ private:
     void EdtMin1Exit(QLineEdit* box, const QString& remembered);
     void EdtRowExit(const QString& remembered);
     void EdtColExit(const QString& remembered);
+    // A rejected rows or columns value is reported and the box restored; an accepted one is
+    // stored in field and the total shown.
+    void applyGridCheck(const GridCheck& check, QLineEdit* box, const QString& remembered, qint32& field);
     bool isCheckedBox(const QObject* object) const;
 
     Prompts& prompts_;

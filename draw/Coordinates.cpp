@@ -68,54 +68,30 @@ Real DrawEngine::Get_UnitHeight() const {
     return unitPageHeight();
 }
 
-qint32 DrawEngine::UnitToDeviceX(Real x) const {
+// A coordinate in the drawing unit as device pixels of the target along one axis: negative
+// values count from the far edge of the page, whose extent (in the unit) is given.
+qint32 DrawEngine::unitToDevice(Real v, Real pageExtent, qint32 printerRes) const {
     if (!isKnownUnit(UnitType))
-        return RoundOff(x);
-    if (x < 0)
-        x += unitPageWidth();
-    if (onPrinter()) {
-        switch (UnitType) {
-        case Pixel:
-            return RoundOff(x);
-        case Inch:
-            return RoundOff(x * PrinterResX);
-        default:
-            return RoundOff(x * PrinterResX / mmPerInch);
-        }
-    }
+        return RoundOff(v);
+    if (v < 0)
+        v += pageExtent;
+    const qint32 dpi = onPrinter() ? printerRes : MonitorRes;
     switch (UnitType) {
     case Pixel:
-        return RoundOff(x * MonitorRes / PrinterResX);
+        return RoundOff(onPrinter() ? v : v * MonitorRes / printerRes);
     case Inch:
-        return RoundOff(x * MonitorRes);
+        return RoundOff(v * dpi);
     default:
-        return RoundOff(x * MonitorRes / mmPerInch);
+        return RoundOff(v * dpi / mmPerInch);
     }
 }
 
+qint32 DrawEngine::UnitToDeviceX(Real x) const {
+    return unitToDevice(x, unitPageWidth(), PrinterResX);
+}
+
 qint32 DrawEngine::UnitToDeviceY(Real y) const {
-    if (!isKnownUnit(UnitType))
-        return RoundOff(y);
-    if (y < 0)
-        y += unitPageHeight();
-    if (onPrinter()) {
-        switch (UnitType) {
-        case Pixel:
-            return RoundOff(y);
-        case Inch:
-            return RoundOff(y * PrinterResY);
-        default:
-            return RoundOff(y * PrinterResY / mmPerInch);
-        }
-    }
-    switch (UnitType) {
-    case Pixel:
-        return RoundOff(y * MonitorRes / PrinterResY);
-    case Inch:
-        return RoundOff(y * MonitorRes);
-    default:
-        return RoundOff(y * MonitorRes / mmPerInch);
-    }
+    return unitToDevice(y, unitPageHeight(), PrinterResY);
 }
 
 Real DrawEngine::GetWidth(const QString& ps) const {

@@ -183,6 +183,7 @@ private:
     qint32 screenTargetOfView() const;
     qint32 targetFontDpi() const;
     Real unitPageWidth() const;
+    qint32 unitToDevice(Real v, Real pageExtent, qint32 printerRes) const;
     Real unitPageHeight() const;
     void drawPageStr(TPageStr& P, PageStrKind kind);
     TPageStr& pageStr(PageStrKind kind);
