@@ -7,7 +7,9 @@
 #include <libwmf/api.h>
 #include <libwmf/svg.h>
 
+#include <cstdio>
 #include <cstring>
+#include <mutex>
 
 namespace veridi {
 namespace {
@@ -15,6 +17,10 @@ namespace {
 constexpr quint32 kPlaceableKey = 0x9AC6CDD7;
 constexpr int kPlaceableHeaderBytes = 22;
 constexpr int kStandardHeaderBytes = 18;
+
+// What the helper process answers when libwmf could load none of its fonts; an SVG never
+// begins with a zero byte.
+const QByteArray kNoFonts = QByteArrayLiteral("\0libwmf-no-fonts");
 
 // libwmf trusts its input more than we do; only bytes that begin like a metafile reach it.
 bool looksLikeWmf(const QByteArray& bytes) {
@@ -36,14 +42,19 @@ public:
         wmfAPI_Options options;
         std::memset(&options, 0, sizeof options);
         options.function = wmf_svg_function;
-        const unsigned long flags =
-            WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+        // libwmf's errors go to a log of ours: one of them tells missing fonts from a bad file.
+        errorLog_ = std::tmpfile();
+        options.error_out = errorLog_;
+        const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_DEBUG |
+                                    (errorLog_ ? WMF_OPT_LOG_ERROR : WMF_OPT_NO_ERROR);
         if (wmf_api_create(&api_, flags, &options) != wmf_E_None)
             api_ = nullptr;
     }
     ~WmfSession() {
         if (api_)
             wmf_api_destroy(api_);
+        if (errorLog_)
+            std::fclose(errorLog_);
     }
     WmfSession(const WmfSession&) = delete;
     WmfSession& operator=(const WmfSession&) = delete;
@@ -56,11 +67,11 @@ public:
             return {};
         wmfD_Rect bbox;
         if (wmf_scan(api_, 0, &bbox) != wmf_E_None)
-            return {};
+            return failure();
         unsigned int width = 0;
         unsigned int height = 0;
         if (wmf_display_size(api_, &width, &height, 72, 72) != wmf_E_None || width == 0 || height == 0)
-            return {};
+            return failure();
 
         wmf_svg_t* device = WMF_SVG_GetData(api_);
         device->out = wmf_stream_create(api_, nullptr);
@@ -75,12 +86,40 @@ public:
         wmf_stream_destroy(api_, device->out, &text, &length);
         device->out = nullptr;
         // The text belongs to the session and goes with it; keep a copy.
-        return played && text ? QByteArray(text, static_cast<qsizetype>(length)) : QByteArray();
+        if (played && text)
+            return QByteArray(text, static_cast<qsizetype>(length));
+        return failure();
     }
 
 private:
+    QByteArray failure() const { return lackedFonts() ? kNoFonts : QByteArray(); }
+
+    bool lackedFonts() const {
+        if (!errorLog_)
+            return false;
+        std::fflush(errorLog_);
+        std::rewind(errorLog_);
+        char line[256];
+        while (std::fgets(line, sizeof line, errorLog_))
+            if (std::strstr(line, "failed to load *any* font"))
+                return true;
+        return false;
+    }
+
     wmfAPI* api_ = nullptr;
+    std::FILE* errorLog_ = nullptr;
 };
+
+// Said once per run, so that a user can tell an installation without libwmf's fonts from
+// pictures that are damaged.
+void reportMissingFonts() {
+    static std::once_flag reported;
+    std::call_once(reported, [] {
+        std::fputs("veridi: Windows metafile (WMF) pictures cannot be drawn: libwmf finds none of its "
+                   "fonts (on Debian they come with the package fonts-urw-base35)\n",
+                   stderr);
+    });
+}
 
 } // namespace
 
@@ -90,13 +129,18 @@ QByteArray wmfToSvg(const QByteArray& bytes, std::chrono::milliseconds time) {
     // libwmf has a history of faults on crafted files; a fault ends only the helper process.
     IsolationLimits limits;
     limits.time = time;
-    return runIsolated(
-               [&bytes] {
-                   WmfSession session;
-                   return session.convert(bytes);
-               },
-               limits)
-        .value_or(QByteArray());
+    const QByteArray svg = runIsolated(
+                               [&bytes] {
+                                   WmfSession session;
+                                   return session.convert(bytes);
+                               },
+                               limits)
+                               .value_or(QByteArray());
+    if (svg == kNoFonts) {
+        reportMissingFonts();
+        return {};
+    }
+    return svg;
 }
 
 } // namespace veridi
