@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
 #include <QString>
 
 #include <optional>
 
 namespace veridi {
 
-// Every modal interaction of the program goes through this interface, so that the logic can
-// ask the user mid-way and tests can answer from a script.
-class PrinterDevice;
-
+// The modal questions of the program go through this interface, so that the logic can ask the
+// user mid-way and tests can answer from a script. It needs no GUI type, so the problem logic can
+// ask too; the choosers of fonts, colours and printers are apart (Choosers.h).
 class Prompts {
 public:
     enum class Icon { None, Information, Warning, Error, Question };
@@ -35,12 +32,7 @@ public:
     // A one-line text input; nothing when cancelled.
     virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                              const QString& preset) = 0;
-    virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
-    virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
     virtual std::optional<QString> saveFileName(const SaveRequest& request) = 0;
-    // The printer dialog, in which the user sets up the printer; whether it was confirmed does
-    // not matter to the program.
-    virtual void printerDialog(PrinterDevice& printer) = 0;
 };
 
 } // namespace veridi

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "Choosers.h"
 #include "Prompts.h"
 
 class QWidget;
 
 namespace veridi {
 
-// The prompts as real dialogs, parented to a window of the program.
-class QtPrompts : public Prompts {
+// The prompts and choosers as real dialogs, parented to a window of the program.
+class QtPrompts : public Prompts, public Choosers {
 public:
     // title: the caption of every message box.
     explicit QtPrompts(QString title, QWidget* parent = nullptr)

@@ -1,5 +1,6 @@
 #include "PreviewWindow.h"
 
+#include "Choosers.h"
 #include "FileError.h"
 #include "Printer.h"
 #include "Prompts.h"
@@ -16,9 +17,9 @@
 
 namespace veridi {
 
-TFrmPrev::TFrmPrev(Prompts& prompts, std::unique_ptr<PrinterDevice> printer, const QString& settingsPath,
-                   QWidget* parent)
-    : QMainWindow(parent, Qt::Tool), prompts_(prompts), printer_(std::move(printer)) {
+TFrmPrev::TFrmPrev(Prompts& prompts, Choosers& choosers, std::unique_ptr<PrinterDevice> printer,
+                   const QString& settingsPath, QWidget* parent)
+    : QMainWindow(parent, Qt::Tool), prompts_(prompts), choosers_(choosers), printer_(std::move(printer)) {
     setObjectName(QStringLiteral("FrmPrev"));
     setWindowTitle(QStringLiteral("Preview"));
     setFont(QFont(QStringLiteral("ＭＳ Ｐ明朝"), 9));
@@ -243,7 +244,7 @@ void TFrmPrev::resizeEvent(QResizeEvent* event) {
 
 void TFrmPrev::SetPrinter() {
     if (printer_)
-        prompts_.printerDialog(*printer_);
+        choosers_.printerDialog(*printer_);
     reporting([this] { setWindowTitle(doc_->SetPrinter()); });
     showPageImages();
 }

@@ -13,6 +13,7 @@ class QScrollArea;
 
 namespace veridi {
 
+class Choosers;
 class PrinterDevice;
 class Prompts;
 
@@ -22,8 +23,8 @@ class TFrmPrev : public QMainWindow {
     Q_OBJECT
 
 public:
-    TFrmPrev(Prompts& prompts, std::unique_ptr<PrinterDevice> printer, const QString& settingsPath,
-             QWidget* parent = nullptr);
+    TFrmPrev(Prompts& prompts, Choosers& choosers, std::unique_ptr<PrinterDevice> printer,
+             const QString& settingsPath, QWidget* parent = nullptr);
     ~TFrmPrev() override;
 
     PreviewDocument& Doc() { return *doc_; }
@@ -91,6 +92,7 @@ private:
     template <typename Action> void reporting(Action action);
 
     Prompts& prompts_;
+    Choosers& choosers_;
     std::unique_ptr<PrinterDevice> printer_;
     std::unique_ptr<PreviewDocument> doc_;
     QScrollArea* scroll_ = nullptr;

@@ -5,7 +5,7 @@
 namespace veridi::sheettool {
 
 // The prompts of the command-line tool: every text goes to stderr on a line of its own; a
-// question gets the answer given on the command line, every dialog is cancelled.
+// question gets the answer given on the command line, every save dialog is cancelled.
 class StderrPrompts : public Prompts {
 public:
     explicit StderrPrompts(bool answerYes = false) : answerYes_(answerYes) {}
@@ -15,10 +15,7 @@ public:
     Answer askYesNoCancel(const QString& text, Icon icon) override;
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& preset) override;
-    std::optional<QFont> chooseFont(const QFont&) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
     std::optional<QString> saveFileName(const SaveRequest&) override { return std::nullopt; }
-    void printerDialog(PrinterDevice&) override {}
 
 private:
     bool answerYes_;

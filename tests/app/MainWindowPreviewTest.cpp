@@ -1,3 +1,4 @@
+#include "FakeChoosers.h"
 #include "FakePrompts.h"
 #include "ImagePrinter.h"
 #include "MainWindow.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace veridi;
+using veridi::test::FakeChoosers;
 using veridi::test::FakePrompts;
 
 namespace {
@@ -27,6 +29,7 @@ protected:
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("veridi.ini"));
     FakePrompts prompts;
+    FakeChoosers choosers;
     ImagePrinter* printer = nullptr;
     std::unique_ptr<TForm1> form;
 
@@ -34,7 +37,7 @@ protected:
         form = std::make_unique<TForm1>(prompts, path, RandomSource(3));
         auto device = std::make_unique<ImagePrinter>(600, 600, QSize(4760, 6814));
         printer = device.get();
-        form->SetPreview(new TFrmPrev(prompts, std::move(device), path, form.get()));
+        form->SetPreview(new TFrmPrev(prompts, choosers, std::move(device), path, form.get()));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -94,7 +97,7 @@ TEST_F(MainWindowPreviewTest, PrintingFromTheMainWindowNeedsTheOpenPreview) {
     ASSERT_EQ(printer->pages().size(), 1u);
     EXPECT_EQ(printer->pages()[0].size(), QSize(4760, 6814));
     form->S1->trigger();
-    EXPECT_EQ(prompts.printerDialogs, 1);
+    EXPECT_EQ(choosers.printerDialogs, 1);
     EXPECT_EQ(form->FrmPrev->windowTitle(), u"Preview 4760:6814 600:600"_qs);
 }
 

@@ -1,5 +1,6 @@
 #include "PreviewWindow.h"
 #include "FakePrinters.h"
+#include "FakeChoosers.h"
 #include "FakePrompts.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace veridi;
+using veridi::test::FakeChoosers;
 using veridi::test::FakePrompts;
 
 namespace {
@@ -20,12 +22,13 @@ protected:
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("veridi.ini"));
     FakePrompts prompts;
+    FakeChoosers choosers;
     ImagePrinter* printer = nullptr;
 
     std::unique_ptr<TFrmPrev> open() {
         auto device = std::make_unique<ImagePrinter>(600, 600, QSize(4760, 6814));
         printer = device.get();
-        return std::make_unique<TFrmPrev>(prompts, std::move(device), path);
+        return std::make_unique<TFrmPrev>(prompts, choosers, std::move(device), path);
     }
 };
 
@@ -96,7 +99,7 @@ TEST_F(PreviewWindowTest, PrinterSetupAndPrintingThroughTheMenus) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->Printer1->trigger();
-    EXPECT_EQ(prompts.printerDialogs, 1);
+    EXPECT_EQ(choosers.printerDialogs, 1);
     EXPECT_EQ(window->windowTitle(), u"Preview 4760:6814 600:600"_qs);
     window->Print2->trigger();
     ASSERT_EQ(printer->pages().size(), 1u);
@@ -135,7 +138,7 @@ TEST_F(PreviewWindowTest, ALimitLevelHidesTheListAndEditingItemsForGood) {
 
 TEST_F(PreviewWindowTest, TheResizeGuardRefusesASizeWhosePageCannotBeMade) {
     auto device = std::make_unique<ImagePrinter>(600, 600, QSize(2000000, 2000000));
-    auto window = std::make_unique<TFrmPrev>(prompts, std::move(device), path);
+    auto window = std::make_unique<TFrmPrev>(prompts, choosers, std::move(device), path);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QSize before = window->size();
@@ -147,7 +150,7 @@ TEST_F(PreviewWindowTest, TheResizeGuardRefusesASizeWhosePageCannotBeMade) {
 }
 
 TEST_F(PreviewWindowTest, AWindowWithoutAPrinterStaysDisabled) {
-    auto window = std::make_unique<TFrmPrev>(prompts, std::make_unique<veridi::test::NoPrinter>(), path);
+    auto window = std::make_unique<TFrmPrev>(prompts, choosers, std::make_unique<veridi::test::NoPrinter>(), path);
     EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("デフォルトのプリンタの設定を確認下さい")}));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

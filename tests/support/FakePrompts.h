@@ -6,8 +6,18 @@
 
 #include <deque>
 #include <stdexcept>
+#include <string>
 
 namespace veridi::test {
+
+// Takes the next scripted answer; a question nobody scripted fails the test loudly.
+template <typename T> T takeAnswer(std::deque<T>& queue, const char* what) {
+    if (queue.empty())
+        throw std::logic_error(std::string("unexpected ") + what + " prompt");
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+}
 
 // Records every prompt in order and answers from queues; an unexpected question fails loudly.
 class FakePrompts : public Prompts {
@@ -16,41 +26,25 @@ public:
     std::deque<bool> yesNoAnswers;
     std::deque<Answer> yesNoCancelAnswers;
     std::deque<std::optional<QString>> textAnswers;
-    std::deque<std::optional<QFont>> fontAnswers;
-    std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     QList<SaveRequest> saveRequests;
-    int printerDialogs = 0;
 
     void message(const QString& text, Icon) override { messages << text; }
     bool askYesNo(const QString& text, Icon) override {
         messages << text;
-        return take(yesNoAnswers, "yes/no");
+        return takeAnswer(yesNoAnswers, "yes/no");
     }
     Answer askYesNoCancel(const QString& text, Icon) override {
         messages << text;
-        return take(yesNoCancelAnswers, "yes/no/cancel");
+        return takeAnswer(yesNoCancelAnswers, "yes/no/cancel");
     }
     std::optional<QString> inputText(const QString& caption, const QString& prompt, const QString&) override {
         messages << caption + u'|' + prompt;
-        return take(textAnswers, "text input");
+        return takeAnswer(textAnswers, "text input");
     }
-    std::optional<QFont> chooseFont(const QFont&) override { return take(fontAnswers, "font"); }
-    std::optional<QColor> chooseColor(const QColor&) override { return take(colorAnswers, "colour"); }
     std::optional<QString> saveFileName(const SaveRequest& request) override {
         saveRequests << request;
-        return take(saveAnswers, "save file");
-    }
-
-    void printerDialog(PrinterDevice&) override { ++printerDialogs; }
-
-private:
-    template <typename T> static T take(std::deque<T>& queue, const char* what) {
-        if (queue.empty())
-            throw std::logic_error(std::string("unexpected ") + what + " prompt");
-        T value = queue.front();
-        queue.pop_front();
-        return value;
+        return takeAnswer(saveAnswers, "save file");
     }
 };
 
