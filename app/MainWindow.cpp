@@ -73,10 +73,10 @@ TForm1::~TForm1() {
     FormDestroy();
 }
 
-void TForm1::SetPreview(TFrmPrev* preview) {
+void TForm1::setPreview(TFrmPrev* preview) {
     FrmPrev = preview;
     composer_ =
-        std::make_unique<SheetComposer>(preview->Engine(), [preview] { preview->PrevUpDateProgram(); });
+        std::make_unique<SheetComposer>(preview->engine(), [preview] { preview->PrevUpDateProgram(); });
 }
 
 void TForm1::FormCreate() {
@@ -131,7 +131,7 @@ void TForm1::FormShow() {
                                 FrmPrev->N5,
                                 FrmPrev->HelpMenu->menuAction()})
             unused->setVisible(false);
-        placeUnsetTitles(FrmPrev->Engine());
+        placeUnsetTitles(FrmPrev->engine());
     }
     placeUnsetDateTime(DateTime);
 
@@ -279,7 +279,7 @@ void TForm1::BtnMakeClick() {
     s.MaxV[1] = rangeBoxValue(false, EdtMax2->text());
     s.randomOperand[0] = CBox1->isChecked();
     s.randomOperand[1] = CBox2->isChecked();
-    const auto problems = ProblemGenerator(random_, prompts_).Make(toGeneratorSettings(Sets, s));
+    const auto problems = ProblemGenerator(random_, prompts_).make(toGeneratorSettings(Sets, s));
     if (!problems)
         return;
     setListLines(Memo1, problems->first);
@@ -287,7 +287,7 @@ void TForm1::BtnMakeClick() {
     setListLines(Memo3, problems->answers);
 }
 
-void TForm1::ComposePage(int mode) {
+void TForm1::composePage(int mode) {
     runPendingExit();
     if (!FrmPrev)
         return;
@@ -298,11 +298,11 @@ void TForm1::ComposePage(int mode) {
 }
 
 void TForm1::Button1Click() {
-    ComposePage(SheetComposer::Problems);
+    composePage(SheetComposer::Problems);
 }
 
 void TForm1::Button2Click() {
-    ComposePage(SheetComposer::Answers);
+    composePage(SheetComposer::Answers);
 }
 
 void TForm1::S1Click() {

@@ -37,7 +37,7 @@ public:
 
     // The preview window, created after the main window; the page buttons and the printing
     // items work through it.
-    void SetPreview(TFrmPrev* preview);
+    void setPreview(TFrmPrev* preview);
     TFrmPrev* FrmPrev = nullptr;
 
     QTabBar* TabControl1 = nullptr;
@@ -120,7 +120,7 @@ private:
     // do is done first.
     void runPendingExit();
     void EdtPageTextExit(QLineEdit* box);
-    void ComposePage(int mode);
+    void composePage(int mode);
     void EdtMin1Exit(QLineEdit* box, const QString& remembered);
     void EdtRowExit(const QString& remembered);
     void EdtColExit(const QString& remembered);

@@ -19,8 +19,9 @@ int main(int argc, char* argv[]) {
     veridi::TForm1 form(prompts, settingsPath, veridi::RandomSource::fromClock());
     prompts.setParent(&form);
     // The preview belongs to the main window and is destroyed with it.
-    auto* preview = new veridi::TFrmPrev(prompts, prompts, veridi::openSystemPrinter(prompts), settingsPath, &form);
-    form.SetPreview(preview);
+    auto* preview =
+        new veridi::TFrmPrev(prompts, prompts, veridi::openSystemPrinter(prompts), settingsPath, &form);
+    form.setPreview(preview);
     veridi::closeOnTerminationSignals(&form);
     form.show();
     return app.exec();

@@ -22,25 +22,25 @@ GeneratorSettings fullSheet(Operation op) {
     return s;
 }
 
-void MakeProblemSet(benchmark::State& state) {
+void makeProblemSet(benchmark::State& state) {
     RandomSource random(1);
     test::FakePrompts prompts;
     const GeneratorSettings s = fullSheet(Operation(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ProblemGenerator(random, prompts).Make(s));
+        benchmark::DoNotOptimize(ProblemGenerator(random, prompts).make(s));
 }
-BENCHMARK(MakeProblemSet)->DenseRange(0, 3);
+BENCHMARK(makeProblemSet)->DenseRange(0, 3);
 
 // A skewed distribution rejects about half its draws.
-void DrawNormalOperand(benchmark::State& state) {
+void drawNormalOperand(benchmark::State& state) {
     RandomSource random(2);
     for (auto _ : state)
         benchmark::DoNotOptimize(DrawOperand(1, 100, 5, random));
 }
-BENCHMARK(DrawNormalOperand);
+BENCHMARK(drawNormalOperand);
 
 // One redraw of a full page of twenty problems on the screen image or the printer page.
-void ComposeAndDrawPage(benchmark::State& state) {
+void composeAndDrawPage(benchmark::State& state) {
     test::FakePrompts prompts;
     ImagePrinter printer(600, 600, QSize(4760, 6814));
     DrawEngine engine(prompts, &printer, 96);
@@ -58,14 +58,14 @@ void ComposeAndDrawPage(benchmark::State& state) {
     RandomSource random(3);
     test::FakePrompts generatorPrompts;
     const ProblemSet problems =
-        *ProblemGenerator(random, generatorPrompts).Make(fullSheet(Operation::Addition));
+        *ProblemGenerator(random, generatorPrompts).make(fullSheet(Operation::Addition));
     TPageStr dateTime;
     for (auto _ : state) {
         WorksheetSettings s = settings;
         composer.ComposeSheet(SheetComposer::Problems, {s, dateTime, problems, QStringLiteral("＋"), 0});
     }
 }
-BENCHMARK(ComposeAndDrawPage)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(composeAndDrawPage)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -39,7 +39,7 @@ constexpr ColorName colorNames[] = {
 
 } // namespace
 
-QString TrimLine(QStringView line) {
+QString trimLine(QStringView line) {
     QStringView s = beforeNul(line);
     qsizetype from = 0;
     qsizetype to = s.size();
@@ -50,7 +50,7 @@ QString TrimLine(QStringView line) {
     return s.sliced(from, to - from).toString();
 }
 
-QStringList SplitFields(QStringView line) {
+QStringList splitFields(QStringView line) {
     const QStringView s = beforeNul(line);
     const qsizetype n = s.size();
     QStringList fields;
@@ -100,11 +100,11 @@ QStringList SplitFields(QStringView line) {
     return fields;
 }
 
-QString WordOf(QStringView field) {
-    return TrimLine(field).toUpper();
+QString wordOf(QStringView field) {
+    return trimLine(field).toUpper();
 }
 
-std::optional<Real> ParseReal(QStringView field) {
+std::optional<Real> parseReal(QStringView field) {
     qsizetype pos = 0;
     const qsizetype n = field.size();
     while (pos < n && field[pos] == u' ')
@@ -158,15 +158,15 @@ std::optional<Real> ParseReal(QStringView field) {
     return negative ? -value : value;
 }
 
-Real ReadReal(QStringView field) {
-    return ParseReal(field).value_or(0.0L);
+Real readReal(QStringView field) {
+    return parseReal(field).value_or(0.0L);
 }
 
 qint32 ReadInteger(QStringView field) {
     return parseInteger32(field).value_or(0);
 }
 
-QString FormatReal(Real v) {
+QString formatReal(Real v) {
     if (!std::isfinite(v))
         return std::isnan(v) ? QStringLiteral("NAN")
                              : (v < 0 ? QStringLiteral("-INF") : QStringLiteral("INF"));
@@ -188,9 +188,9 @@ QString FormatReal(Real v) {
     return QString::fromLatin1(out);
 }
 
-QString FormatPenWidth(Real w) {
+QString formatPenWidth(Real w) {
     if (!std::isfinite(w))
-        return FormatReal(w).trimmed();
+        return formatReal(w).trimmed();
     if (w == 0)
         return QStringLiteral("0");
     const Real magnitude = std::fabs(w);
@@ -221,7 +221,7 @@ QString FormatPenWidth(Real w) {
     return QString::fromLatin1(mantissa.c_str()) + u'E' + QString::number(exponent);
 }
 
-QString Quote(QStringView s) {
+QString quote(QStringView s) {
     QString out;
     out.reserve(s.size() + 2);
     out += u'"';
@@ -235,7 +235,7 @@ QString Quote(QStringView s) {
 }
 
 QColor NameToColor(QStringView word) {
-    const QString w = WordOf(word);
+    const QString w = wordOf(word);
     for (const auto& c : colorNames)
         if (w == QLatin1String(c.name))
             return QColor::fromRgb(c.rgb);

@@ -15,30 +15,30 @@ namespace veridi {
 
 // Removes characters with codes 1 to 32 from both ends. A line is cut at its first NUL, which
 // no field can hold.
-QString TrimLine(QStringView line);
+QString trimLine(QStringView line);
 
 // Splits a line into its fields: quoted fields (doubled quotes inside), unquoted fields ending
 // at a comma or a character up to 32, a comma ending the line adding an empty field, and text
 // behind a closing quote starting the next field. A blank line has no fields.
-QStringList SplitFields(QStringView line);
+QStringList splitFields(QStringView line);
 
 // A keyword or a value word as it is compared: trimmed and upper-cased.
-QString WordOf(QStringView field);
+QString wordOf(QStringView field);
 
 // A real field: blanks, an optional sign, digits with an optional "." and an optional exponent,
 // nothing behind. Nothing when the text is not such a number.
-std::optional<Real> ParseReal(QStringView field);
+std::optional<Real> parseReal(QStringView field);
 // The value a command reads: a field that is not a number counts as 0.
-Real ReadReal(QStringView field);
+Real readReal(QStringView field);
 // An integer field (decimal, or hexadecimal after "$" or "0x"); 0 when it is not one.
 qint32 ReadInteger(QStringView field);
 
 // R(v): the fixed 23-character scientific form, " 1.25000000000000E+0001".
-QString FormatReal(Real v);
+QString formatReal(Real v);
 // A pen width in the general format: "0.5", "2", "1E-6".
-QString FormatPenWidth(Real w);
+QString formatPenWidth(Real w);
 // Q(s): s in double quotes, its double quotes doubled.
-QString Quote(QStringView s);
+QString quote(QStringView s);
 
 // The colour words of the language; every other word is black.
 QColor NameToColor(QStringView word);

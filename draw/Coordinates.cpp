@@ -17,7 +17,7 @@ bool isKnownUnit(qint32 unit) {
 }
 } // namespace
 
-qint32 Truncate(Real v) {
+qint32 truncateReal(Real v) {
     if (std::isnan(v))
         return 0;
     const Real t = std::trunc(v);
@@ -29,7 +29,7 @@ qint32 Truncate(Real v) {
 }
 
 qint32 RoundOff(Real v) {
-    return Truncate(v >= 0 ? v + 0.5L : v - 0.5L);
+    return truncateReal(v >= 0 ? v + 0.5L : v - 0.5L);
 }
 
 qint32 DrawEngine::targetFontDpi() const {
@@ -96,8 +96,8 @@ qint32 DrawEngine::UnitToDeviceY(Real y) const {
 
 Real DrawEngine::GetWidth(const QString& ps) const {
     if (!isKnownUnit(UnitType) || UnitType == Pixel)
-        return TextWidth(RealiseFont(PrinterCanvas.font, PrinterResY), ps);
-    const qint32 width = TextWidth(RealiseFont(TargetCanvas().font, targetFontDpi()), ps);
+        return textWidth(realiseFont(PrinterCanvas.font, PrinterResY), ps);
+    const qint32 width = textWidth(realiseFont(targetCanvas().font, targetFontDpi()), ps);
     const Real inches = Real(width) / (onPrinter() ? PrinterResX : MonitorRes);
     return UnitType == Mm ? inches * mmPerInch : inches;
 }
@@ -105,8 +105,8 @@ Real DrawEngine::GetWidth(const QString& ps) const {
 Real DrawEngine::GetHeight(const QString&) const {
     // A one-line text is as high as its font's line, whatever its characters.
     if (!isKnownUnit(UnitType) || UnitType == Pixel)
-        return LineHeight(RealiseFont(PrinterCanvas.font, PrinterResY)) + 1;
-    const qint32 height = LineHeight(RealiseFont(TargetCanvas().font, targetFontDpi()));
+        return lineHeight(realiseFont(PrinterCanvas.font, PrinterResY)) + 1;
+    const qint32 height = lineHeight(realiseFont(targetCanvas().font, targetFontDpi()));
     const Real inches = Real(height) / (onPrinter() ? PrinterResY : MonitorRes);
     return UnitType == Mm ? inches * mmPerInch : inches;
 }

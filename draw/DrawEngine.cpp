@@ -66,10 +66,10 @@ qint32 DrawEngine::screenTargetOfView() const {
     return PageView == 2 ? 2 : 1;
 }
 
-QSize DrawEngine::OneToOneSize() const {
+QSize DrawEngine::oneToOneSize() const {
     if (!(RatioX > 0 && RatioY > 0))
         return {0, 0};
-    return {Truncate(Real(PageW) / RatioX), Truncate(Real(PageH) / RatioY)};
+    return {truncateReal(Real(PageW) / RatioX), truncateReal(Real(PageH) / RatioY)};
 }
 
 void DrawEngine::SetImageSize(qint32 width, qint32 height) {

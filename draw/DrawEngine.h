@@ -79,7 +79,7 @@ public:
     // The name the save dialog of SaveList offers; it remembers the last name chosen.
     QString SaveName;
     // Called when a screen drawing has finished, so that a window can show the new page.
-    std::function<void()> PageImageChanged;
+    std::function<void()> pageImageChanged;
 
     // --- Printer, screen and page images ---
 
@@ -89,13 +89,13 @@ public:
     // PageW and PageH from the printer's printable area.
     void GetPageSize();
     PrinterDevice* Printer() const { return printer_; }
-    void SetPrinterDevice(PrinterDevice* printer) { printer_ = printer; }
+    void setPrinterDevice(PrinterDevice* printer) { printer_ = printer; }
     // A new blank page image (or page-view image) of that size; the target follows the view:
     // the page-view image for view 2, the page image for any other view.
     void SetImageSize(qint32 width, qint32 height);
     void SetPageImageSize(qint32 width, qint32 height);
     // The 1:1 page image: the printable page at screen resolution (empty without printer facts).
-    QSize OneToOneSize() const;
+    QSize oneToOneSize() const;
     qint32 Get_Width() const { return PageW; }
     qint32 Get_Height() const { return PageH; }
 
@@ -173,8 +173,8 @@ public:
     void DrawRotatedText(qint32 X, qint32 Y, const QString& text, qint32 angle);
 
     // The current canvas state and resolution of the target nTgtCanvas selects.
-    CanvasState& TargetCanvas() { return onPrinter() ? PrinterCanvas : ImageCanvas; }
-    const CanvasState& TargetCanvas() const { return onPrinter() ? PrinterCanvas : ImageCanvas; }
+    CanvasState& targetCanvas() { return onPrinter() ? PrinterCanvas : ImageCanvas; }
+    const CanvasState& targetCanvas() const { return onPrinter() ? PrinterCanvas : ImageCanvas; }
 
 private:
     enum class PageStrKind { Header, Footer, PageTitle, SubTitle };

@@ -12,7 +12,7 @@ using Real = long double;
 // all) end at the nearest representable device coordinate instead of overflowing.
 qint32 RoundOff(Real v);
 // Truncation towards zero, saturating in the same way.
-qint32 Truncate(Real v);
+qint32 truncateReal(Real v);
 
 // A font as the drawing targets keep it: face, size in points, the four style attributes and
 // the colour text is drawn in. It is realised in pixels of a target only when text is drawn or

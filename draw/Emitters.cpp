@@ -11,7 +11,7 @@
 namespace veridi {
 
 namespace {
-QString I(qint32 n) {
+QString integerText(qint32 n) {
     return QString::number(n);
 }
 } // namespace
@@ -21,16 +21,16 @@ void DrawEngine::appendProgram(const QStringList& fields) {
 }
 
 void DrawEngine::PrevTextOut(Real X, Real Y, const QString& Ostr, const QString& Sw) {
-    appendProgram({QStringLiteral("TextOut"), FormatReal(X), FormatReal(Y), Quote(Ostr), Sw});
+    appendProgram({QStringLiteral("TextOut"), formatReal(X), formatReal(Y), quote(Ostr), Sw});
 }
 
 void DrawEngine::PrevTextOutAngle(Real X, Real Y, Real ang, const QString& Ostr) {
     appendProgram(
-        {QStringLiteral("TextOutAngle"), FormatReal(X), FormatReal(Y), Quote(Ostr), FormatReal(ang)});
+        {QStringLiteral("TextOutAngle"), formatReal(X), formatReal(Y), quote(Ostr), formatReal(ang)});
 }
 
 void DrawEngine::PrevLine(Real X1, Real Y1, Real X2, Real Y2) {
-    appendProgram({QStringLiteral("Line"), FormatReal(X1), FormatReal(Y1), FormatReal(X2), FormatReal(Y2)});
+    appendProgram({QStringLiteral("Line"), formatReal(X1), formatReal(Y1), formatReal(X2), formatReal(Y2)});
 }
 
 void DrawEngine::PrevColor(const QColor& C) {
@@ -50,7 +50,7 @@ void DrawEngine::PrevPenColor(const QColor& C) {
 }
 
 void DrawEngine::PrevFontSize(qint32 sz) {
-    appendProgram({QStringLiteral("FontSize"), I(sz)});
+    appendProgram({QStringLiteral("FontSize"), integerText(sz)});
 }
 
 void DrawEngine::PrevFontName(const QString& name) {
@@ -62,11 +62,11 @@ void DrawEngine::PrevFontStyle(const QString& St) {
 }
 
 void DrawEngine::PrevPenWidth(Real w) {
-    appendProgram({QStringLiteral("PenWidth"), FormatPenWidth(w)});
+    appendProgram({QStringLiteral("PenWidth"), formatPenWidth(w)});
 }
 
 void DrawEngine::PrevPenSize(qint32 w) {
-    appendProgram({QStringLiteral("PenSize"), I(w)});
+    appendProgram({QStringLiteral("PenSize"), integerText(w)});
 }
 
 void DrawEngine::PrevPenStyle(const QString& St) {
@@ -75,23 +75,23 @@ void DrawEngine::PrevPenStyle(const QString& St) {
 
 void DrawEngine::PrevPicture(const QString& fname, Real x1, Real y1, Real x2, Real y2) {
     appendProgram(
-        {QStringLiteral("Picture"), fname, FormatReal(x1), FormatReal(y1), FormatReal(x2), FormatReal(y2)});
+        {QStringLiteral("Picture"), fname, formatReal(x1), formatReal(y1), formatReal(x2), formatReal(y2)});
 }
 
 void DrawEngine::PrevHeader(const QString& s, qint32 posnum, Real x, Real y) {
-    appendProgram({QStringLiteral("Header"), Quote(s), I(posnum), FormatReal(x), FormatReal(y)});
+    appendProgram({QStringLiteral("Header"), quote(s), integerText(posnum), formatReal(x), formatReal(y)});
 }
 
 void DrawEngine::PrevFooter(const QString& s, qint32 posnum, Real x, Real y) {
-    appendProgram({QStringLiteral("Footer"), Quote(s), I(posnum), FormatReal(x), FormatReal(y)});
+    appendProgram({QStringLiteral("Footer"), quote(s), integerText(posnum), formatReal(x), formatReal(y)});
 }
 
 void DrawEngine::PrevpageTitle(const QString& s, qint32 posnum, Real x, Real y) {
-    appendProgram({QStringLiteral("PageTitle"), Quote(s), I(posnum), FormatReal(x), FormatReal(y)});
+    appendProgram({QStringLiteral("PageTitle"), quote(s), integerText(posnum), formatReal(x), formatReal(y)});
 }
 
 void DrawEngine::PrevSubTitle(const QString& s, qint32 posnum, Real x, Real y) {
-    appendProgram({QStringLiteral("SubTitle"), Quote(s), I(posnum), FormatReal(x), FormatReal(y)});
+    appendProgram({QStringLiteral("SubTitle"), quote(s), integerText(posnum), formatReal(x), formatReal(y)});
 }
 
 void DrawEngine::PrevInit() {

@@ -31,7 +31,7 @@ private:
 } // namespace
 
 void DrawEngine::InitDrawParams() {
-    CanvasState& canvas = TargetCanvas();
+    CanvasState& canvas = targetCanvas();
     canvas.font = DrawFont{};
     canvas.font.name = resetFace;
     canvas.font.size = 9;
@@ -48,15 +48,15 @@ void DrawEngine::InitDrawParams() {
 void DrawEngine::drawText(qint32 x, qint32 y, const QString& text, std::span<const qint32> advances) {
     if (!painter_)
         return;
-    const CanvasState& canvas = TargetCanvas();
-    PaintText(*painter_, RealiseFont(canvas.font, targetFontDpi()), canvas.font.color,
+    const CanvasState& canvas = targetCanvas();
+    paintText(*painter_, realiseFont(canvas.font, targetFontDpi()), canvas.font.color,
               {canvas.brushSolid, canvas.brushColor}, QPoint(x, y), text, advances);
 }
 
 void DrawEngine::drawLine(qint32 x1, qint32 y1, qint32 x2, qint32 y2) {
     if (!painter_)
         return;
-    const CanvasState& canvas = TargetCanvas();
+    const CanvasState& canvas = targetCanvas();
     // Widths 0 and 1 are the one-pixel pen; wider pens end round, as the pages' platform draws.
     QPen pen(canvas.penColor, canvas.penWidth <= 1 ? 0 : canvas.penWidth, canvas.penStyle, Qt::RoundCap,
              Qt::RoundJoin);
@@ -70,9 +70,9 @@ void DrawEngine::DrawRotatedText(qint32 X, qint32 Y, const QString& text, qint32
     // The rotated font is described anew from the style flags and the recorded height; the
     // current face and style do not take part.
     const QFont font =
-        FontOfHeight(QStringLiteral("CourierNew"), nfontheight, fBold, fItalic, fUnderline, fStrikeout);
-    const CanvasState& canvas = TargetCanvas();
-    PaintText(*painter_, font, canvas.font.color, {canvas.brushSolid, canvas.brushColor}, QPoint(X, Y), text,
+        fontOfHeight(QStringLiteral("CourierNew"), nfontheight, fBold, fItalic, fUnderline, fStrikeout);
+    const CanvasState& canvas = targetCanvas();
+    paintText(*painter_, font, canvas.font.color, {canvas.brushSolid, canvas.brushColor}, QPoint(X, Y), text,
               {}, (angle % 3600) / 10.0);
 }
 
@@ -97,8 +97,8 @@ void DrawEngine::DrawGraphics() {
         reduced.setRenderHint(QPainter::SmoothPixmapTransform);
         reduced.drawImage(Image2.rect(), Image1);
     }
-    if (PageImageChanged)
-        PageImageChanged();
+    if (pageImageChanged)
+        pageImageChanged();
 }
 
 void DrawEngine::drawPages(QPaintDevice& device) {
@@ -114,7 +114,7 @@ void DrawEngine::drawPages(QPaintDevice& device) {
     } reset{painter_};
 
     InitDrawParams();
-    CanvasState& canvas = TargetCanvas();
+    CanvasState& canvas = targetCanvas();
     canvas.brushSolid = true;
     painter.fillRect(QRect(0, 0, Image1.width(), Image1.height()), canvas.brushColor);
     if (!onPrinter()) {
@@ -142,22 +142,22 @@ void DrawEngine::RunCommandList(int list) {
         return;
     // A copy: a message box shown mid-way must not see the list change under the loop.
     const QStringList lines = list == 0 ? ListByFile : list == 1 ? ListByManual : ListbyProgram;
-    TargetCanvas().penWidth = 1;
+    targetCanvas().penWidth = 1;
     int pictureSlot = 5 * list;
     const int lastSlot = pictureSlot + 4;
     for (const QString& line : lines) {
-        const QString trimmed = TrimLine(line);
+        const QString trimmed = trimLine(line);
         if (trimmed.isEmpty())
             continue;
-        if (!runCommand(SplitFields(trimmed), pictureSlot, lastSlot))
+        if (!runCommand(splitFields(trimmed), pictureSlot, lastSlot))
             break;
     }
 }
 
 bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int lastSlot) {
-    const QString keyword = WordOf(fields.value(0));
+    const QString keyword = wordOf(fields.value(0));
     const qsizetype count = fields.size();
-    CanvasState& canvas = TargetCanvas();
+    CanvasState& canvas = targetCanvas();
     auto stopWith = [&](const char* message) {
         prompts_.message(QString::fromLatin1(message));
         return false;
@@ -166,10 +166,10 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
     if (keyword == u"TEXTOUT") {
         if (count < 4)
             return false;
-        const qint32 x = UnitToDeviceX(ReadReal(fields[1]));
-        const qint32 y = UnitToDeviceY(ReadReal(fields[2]));
-        const QString pitchWord = count > 4 ? WordOf(fields[4]) : QStringLiteral("NIL");
-        Real pitch = pitchWord == u"NIL" ? 0 : ReadReal(pitchWord);
+        const qint32 x = UnitToDeviceX(readReal(fields[1]));
+        const qint32 y = UnitToDeviceY(readReal(fields[2]));
+        const QString pitchWord = count > 4 ? wordOf(fields[4]) : QStringLiteral("NIL");
+        Real pitch = pitchWord == u"NIL" ? 0 : readReal(pitchWord);
         if (pitch > 100)
             pitch = 100;
         if (pitch > 0) {
@@ -182,15 +182,15 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
     } else if (keyword == u"TEXTOUTANGLE") {
         if (count < 5)
             return false;
-        const Real angle = ReadReal(fields[4]);
+        const Real angle = readReal(fields[4]);
         if (angle >= 0)
-            DrawRotatedText(UnitToDeviceX(ReadReal(fields[1])), UnitToDeviceY(ReadReal(fields[2])), fields[3],
-                            Truncate(angle));
+            DrawRotatedText(UnitToDeviceX(readReal(fields[1])), UnitToDeviceY(readReal(fields[2])), fields[3],
+                            truncateReal(angle));
     } else if (keyword == u"LINE") {
         if (count < 5)
             return stopWith("LINE, FORMAT ERROR");
-        drawLine(UnitToDeviceX(ReadReal(fields[1])), UnitToDeviceY(ReadReal(fields[2])),
-                 UnitToDeviceX(ReadReal(fields[3])), UnitToDeviceY(ReadReal(fields[4])));
+        drawLine(UnitToDeviceX(readReal(fields[1])), UnitToDeviceY(readReal(fields[2])),
+                 UnitToDeviceX(readReal(fields[3])), UnitToDeviceY(readReal(fields[4])));
     } else if (keyword == u"COLOR") {
         if (count < 2)
             return false;
@@ -202,7 +202,7 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
     } else if (keyword == u"FONTSIZE") {
         if (count < 2)
             return false;
-        const Real size = ReadReal(fields[1]);
+        const Real size = readReal(fields[1]);
         if (size > 0) {
             canvas.font.size = RoundOff(size);
             nfontsize = canvas.font.size;
@@ -215,7 +215,7 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
     } else if (keyword == u"FONTSTYLE") {
         if (count < 2)
             return stopWith("FONTSTYLE FORMAT ERROR");
-        const QString style = WordOf(fields[1]);
+        const QString style = wordOf(fields[1]);
         struct Switch {
             const char16_t* word;
             bool DrawFont::*attribute;
@@ -247,13 +247,13 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
     } else if (keyword == u"PENWIDTH" || keyword == u"PENSIZE") {
         if (count < 2)
             return stopWith("PENWIDTH, NOT VALUE");
-        const Real width = ReadReal(fields[1]);
+        const Real width = readReal(fields[1]);
         if (width > 0) // PENWIDTH is in drawing units, PENSIZE in device pixels
-            canvas.penWidth = keyword == u"PENWIDTH" ? UnitToDeviceX(width) : Truncate(width);
+            canvas.penWidth = keyword == u"PENWIDTH" ? UnitToDeviceX(width) : truncateReal(width);
     } else if (keyword == u"PENSTYLE") {
         if (count < 2)
             return stopWith("PENSTYLE FORMAT ERROR");
-        const QString style = WordOf(fields[1]);
+        const QString style = wordOf(fields[1]);
         if (style == u"PSSOLID")
             canvas.penStyle = Qt::SolidLine;
         else if (style == u"PSDASH")
@@ -274,8 +274,8 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
         if (picture) {
             if (count < 6)
                 return stopWith("PICTURE, FORMAT ERROR");
-            const QPoint a(UnitToDeviceX(ReadReal(fields[2])), UnitToDeviceY(ReadReal(fields[3])));
-            const QPoint b(UnitToDeviceX(ReadReal(fields[4])), UnitToDeviceY(ReadReal(fields[5])));
+            const QPoint a(UnitToDeviceX(readReal(fields[2])), UnitToDeviceY(readReal(fields[3])));
+            const QPoint b(UnitToDeviceX(readReal(fields[4])), UnitToDeviceY(readReal(fields[5])));
             // A picture draws with its own pen and transform; none of them stays behind.
             painter_->save();
             picture->draw(*painter_, QRectF(a, b).normalized());
@@ -310,7 +310,7 @@ bool DrawEngine::runPageStrCommand(const QStringList& fields, PageStrKind kind) 
     P.psStr = fields[1];
     P.psX = fields[3];
     P.psY = fields[4];
-    const DrawFont& font = TargetCanvas().font;
+    const DrawFont& font = targetCanvas().font;
     P.psName = font.name;
     P.psSize = font.size;
     P.psItalic = font.italic;

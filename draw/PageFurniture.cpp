@@ -44,8 +44,8 @@ void DrawEngine::drawPageStr(TPageStr& P, PageStrKind kind) {
             break;
         }
     } else {
-        const std::optional<Real> px = ParseReal(P.psX);
-        const std::optional<Real> py = ParseReal(P.psY);
+        const std::optional<Real> px = parseReal(P.psX);
+        const std::optional<Real> py = parseReal(P.psY);
         if (!px || !py)
             return;
         x = *px;
@@ -77,7 +77,7 @@ void DrawEngine::DrawPageNote() {
     pageNoteHeight_ = 0;
     if (PageNote.psStr.isEmpty())
         return;
-    TargetCanvas().font.color = Qt::black;
+    targetCanvas().font.color = Qt::black;
     SelectPageStrFont(PageNote.psName, PageNote.psSize, PageNote.psBold, PageNote.psItalic);
     const Real h = GetHeight(PageNote.psStr);
     pageNoteHeight_ = h;
@@ -109,7 +109,7 @@ RulerSteps rulerSteps(qint32 unit) {
 void DrawEngine::DrawMesh() {
     if (PageView != 1)
         return;
-    CanvasState& canvas = TargetCanvas();
+    CanvasState& canvas = targetCanvas();
     canvas.penStyle = Qt::DotLine;
     canvas.penColor = QColor(0, 255, 0);
     const Real step = rulerSteps(UnitType).step;
@@ -130,7 +130,7 @@ void DrawEngine::DrawMesh() {
 void DrawEngine::DrawScale() {
     if (PageView != 1)
         return;
-    CanvasState& canvas = TargetCanvas();
+    CanvasState& canvas = targetCanvas();
     canvas.penStyle = Qt::SolidLine;
     canvas.penColor = QColor(0, 128, 0);
     const RulerSteps steps = rulerSteps(UnitType);

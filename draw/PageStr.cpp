@@ -55,7 +55,7 @@ void TPageStr::Assign(const TPageStr& v) {
     SetSets(v.psStr, v.psName, v.psSize, v.psPos, v.psX, v.psY, v.psBold, v.psItalic);
 }
 
-void TPageStr::PlaceIfUnset(qint32 size, const QString& X, const QString& Y) {
+void TPageStr::placeIfUnset(qint32 size, const QString& X, const QString& Y) {
     if (psPos != 0 || psX != QLatin1String("0") || psY != QLatin1String("0"))
         return;
     psPos = 4;

@@ -39,7 +39,7 @@ public:
     void Assign(const TPageStr& v);
 
     // A record never placed (mode 0 at "0", "0") gets mode 4 at (X, Y) with that font size.
-    void PlaceIfUnset(qint32 size, const QString& X, const QString& Y);
+    void placeIfUnset(qint32 size, const QString& X, const QString& Y);
 };
 
 } // namespace veridi

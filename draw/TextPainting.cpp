@@ -11,7 +11,7 @@ qint32 FontHeightOnTarget(qint32 size, qint32 dpi) {
     return -RoundOff(Real(size) * dpi / 72);
 }
 
-QFont FontOfHeight(const QString& face, qint32 height, bool bold, bool italic, bool underline,
+QFont fontOfHeight(const QString& face, qint32 height, bool bold, bool italic, bool underline,
                    bool strikeOut) {
     QFont font(face);
     // A zero height asks for the face's default size, a little less than nothing at all.
@@ -26,21 +26,21 @@ QFont FontOfHeight(const QString& face, qint32 height, bool bold, bool italic, b
     return font;
 }
 
-QFont RealiseFont(const DrawFont& font, qint32 dpi) {
-    return FontOfHeight(font.name, FontHeightOnTarget(font.size, dpi), font.bold, font.italic, font.underline,
+QFont realiseFont(const DrawFont& font, qint32 dpi) {
+    return fontOfHeight(font.name, FontHeightOnTarget(font.size, dpi), font.bold, font.italic, font.underline,
                         font.strikeOut);
 }
 
-qint32 TextWidth(const QFont& font, const QString& text) {
+qint32 textWidth(const QFont& font, const QString& text) {
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
-qint32 LineHeight(const QFont& font) {
+qint32 lineHeight(const QFont& font) {
     const QFontMetrics metrics(font);
     return metrics.ascent() + metrics.descent();
 }
 
-void PaintText(QPainter& painter, const QFont& font, const QColor& color, const TextBackground& background,
+void paintText(QPainter& painter, const QFont& font, const QColor& color, const TextBackground& background,
                QPoint at, const QString& text, std::span<const qint32> advances, qreal angleDegrees) {
     const QFontMetrics metrics(font);
     painter.save();

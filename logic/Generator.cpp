@@ -171,7 +171,7 @@ bool ProblemGenerator::MakeDiv() {
     });
 }
 
-std::optional<ProblemSet> ProblemGenerator::Make(const GeneratorSettings& settings) {
+std::optional<ProblemSet> ProblemGenerator::make(const GeneratorSettings& settings) {
     settings_ = &settings;
     Tmp1.clear();
     Tmp2.clear();

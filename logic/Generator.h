@@ -38,7 +38,7 @@ class ProblemGenerator {
 public:
     ProblemGenerator(RandomSource& random, Prompts& prompts) : random_(random), prompts_(prompts) {}
 
-    std::optional<ProblemSet> Make(const GeneratorSettings& settings);
+    std::optional<ProblemSet> make(const GeneratorSettings& settings);
 
     static const QString kConstraintQuestion;
     static constexpr int kAttempts = 10001;

@@ -98,12 +98,12 @@ bool expandOnce(const TracedLines& in, TracedLines& out, CommandFiles& files, co
             ++run;
         const OriginPtr& from = in.runs[run].origin;
         const QString& text = in.lines[i];
-        if (TrimLine(text).isEmpty()) {
+        if (trimLine(text).isEmpty()) {
             change(i);
             continue;
         }
-        const QStringList fields = SplitFields(text);
-        if (fields.size() != 2 || WordOf(fields[0]) != u"INCLUDE") {
+        const QStringList fields = splitFields(text);
+        if (fields.size() != 2 || wordOf(fields[0]) != u"INCLUDE") {
             if (changed)
                 out.append(text, from);
             continue;
@@ -139,7 +139,7 @@ void loadListFile(const QString& listSourceFile, QStringList& fileList, CommandF
         return;
     // The first line is decoded as the file's lines are, so it is the first of them. Blanks
     // around the name are not part of it; a name is rarely typed without a stray one.
-    const QString named = TrimLine(files.lines(listSourceFile).value(0));
+    const QString named = trimLine(files.lines(listSourceFile).value(0));
     const QString source = files.find(named).isEmpty() ? listSourceFile : named;
 
     TracedLines current;

@@ -37,10 +37,10 @@ void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, Meta
     for (const QString& line : list) {
         if (names.size() >= kSlotsPerList)
             break;
-        if (TrimLine(line).isEmpty())
+        if (trimLine(line).isEmpty())
             continue;
-        const QStringList fields = SplitFields(line);
-        if (fields.size() > 2 && WordOf(fields[0]) == u"PICTURE")
+        const QStringList fields = splitFields(line);
+        if (fields.size() > 2 && wordOf(fields[0]) == u"PICTURE")
             names << fields[1];
     }
     // The pictures the load replaces go first, so that they and their successors are never held

@@ -68,7 +68,7 @@ void PreviewDocument::SavePrevSettings() {
     settings_.writeInteger(QStringLiteral("Option"), QStringLiteral("Quality"), CQuality);
 }
 
-void PreviewDocument::SaveSettings() {
+void PreviewDocument::saveSettings() {
     if (!settingsRead_)
         return;
     SavePrevSettings();
@@ -76,7 +76,7 @@ void PreviewDocument::SaveSettings() {
         (engine.*s.record).SetIniSets(settings_, QString::fromUtf16(s.section));
 }
 
-QSize PreviewDocument::PageViewFit(QSize clientSize, qint32 pageW, qint32 pageH) {
+QSize PreviewDocument::pageViewFit(QSize clientSize, qint32 pageW, qint32 pageH) {
     // An empty client area or page has no shape to fit; the image then takes the client area.
     if (clientSize.width() <= 0 || clientSize.height() <= 0 || pageW <= 0 || pageH <= 0)
         return clientSize.expandedTo(QSize(0, 0));
@@ -85,17 +85,17 @@ QSize PreviewDocument::PageViewFit(QSize clientSize, qint32 pageW, qint32 pageH)
     const Real rw = Real(pageW) / cw;
     const Real rh = Real(pageH) / ch;
     if (rh >= rw)
-        return {Truncate(cw * rw / rh), Truncate(ch)};
-    return {Truncate(cw), Truncate(ch * rh / rw)};
+        return {truncateReal(cw * rw / rh), truncateReal(ch)};
+    return {truncateReal(cw), truncateReal(ch * rh / rw)};
 }
 
 void PreviewDocument::Show(QSize clientSize) {
     if (!ready())
         return;
-    const QSize page = engine.OneToOneSize();
+    const QSize page = engine.oneToOneSize();
     engine.SetImageSize(page.width(), page.height());
     if (engine.PageView == 2) {
-        const QSize fitted = PageViewFit(clientSize, engine.PageW, engine.PageH);
+        const QSize fitted = pageViewFit(clientSize, engine.PageW, engine.PageH);
         engine.SetPageImageSize(fitted.width(), fitted.height());
     }
     sources.LoadListByFile();
@@ -105,63 +105,63 @@ void PreviewDocument::Show(QSize clientSize) {
     engine.fBold = engine.fItalic = engine.fUnderline = engine.fStrikeout = false;
 }
 
-void PreviewDocument::ShowOneToOne() {
+void PreviewDocument::showOneToOne() {
     engine.PageView = 1;
 }
 
-void PreviewDocument::ShowWholePage(QSize clientSize) {
+void PreviewDocument::showWholePage(QSize clientSize) {
     engine.PageView = 2;
     engine.SetPageImageSize(10, 10);
-    const QSize fitted = PageViewFit(clientSize, engine.PageW, engine.PageH);
+    const QSize fitted = pageViewFit(clientSize, engine.PageW, engine.PageH);
     engine.SetPageImageSize(fitted.width(), fitted.height());
     engine.DrawGraphics();
 }
 
-void PreviewDocument::ToggleScale() {
+void PreviewDocument::toggleScale() {
     engine.fScale = engine.fScale == 1 ? 0 : 1;
     engine.DrawGraphics();
 }
 
-void PreviewDocument::ToggleMesh() {
+void PreviewDocument::toggleMesh() {
     engine.fMesh = engine.fMesh == 1 ? 0 : 1;
     engine.DrawGraphics();
 }
 
-void PreviewDocument::SetUnit(qint32 unitType) {
+void PreviewDocument::setUnit(qint32 unitType) {
     engine.UnitType = unitType;
     engine.DrawGraphics();
 }
 
-void PreviewDocument::Resized() {
+void PreviewDocument::resized() {
     if (engine.ErrorNum == -1)
         engine.DrawGraphics();
 }
 
-bool PreviewDocument::ResizeAllowed(QSize clientSize) const {
+bool PreviewDocument::resizeAllowed(QSize clientSize) const {
     if (engine.ErrorNum != -1)
         return true;
-    const QSize needed = engine.PageView == 1 ? engine.OneToOneSize() : clientSize;
+    const QSize needed = engine.PageView == 1 ? engine.oneToOneSize() : clientSize;
     if (needed.width() <= 0 || needed.height() <= 0)
         return true;
     // Asking for the allocation is the test; the scratch image goes at once.
     return !QImage(needed, QImage::Format_RGB32).isNull();
 }
 
-const QImage& PreviewDocument::VisibleImage() const {
+const QImage& PreviewDocument::visibleImage() const {
     return engine.PageView == 2 ? engine.Image2 : engine.Image1;
 }
 
-void PreviewDocument::SaveImage(const QString& fileName) const {
+void PreviewDocument::saveImage(const QString& fileName) const {
     const QString name = QFileInfo(fileName).fileName();
     const qsizetype dot = name.lastIndexOf(u'.');
     const QString extension = dot < 0 ? QString() : name.mid(dot).toUpper();
     if (extension == QLatin1String(".JPEG") || extension == QLatin1String(".JPG"))
-        writeJpegFile(VisibleImage(), fileName, CQuality);
+        writeJpegFile(visibleImage(), fileName, CQuality);
     else
-        writeImageFile(VisibleImage(), fileName, "BMP");
+        writeImageFile(visibleImage(), fileName, "BMP");
 }
 
-std::optional<QString> PreviewDocument::SetQuality(const QString& typed) {
+std::optional<QString> PreviewDocument::setQuality(const QString& typed) {
     const auto quality = parseInteger32(typed);
     if (!quality)
         return QStringLiteral("入力した文字列が整数ではありません");
@@ -174,7 +174,7 @@ std::optional<QString> PreviewDocument::SetQuality(const QString& typed) {
 QString PreviewDocument::SetPrinter() {
     engine.GetPrinterRes();
     engine.GetPageSize();
-    const QSize page = engine.OneToOneSize();
+    const QSize page = engine.oneToOneSize();
     engine.SetImageSize(page.width(), page.height());
     engine.DrawGraphics();
     return QStringLiteral("Preview %1:%2 %3:%4")

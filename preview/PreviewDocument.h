@@ -34,34 +34,34 @@ public:
     bool settingsRead() const { return settingsRead_; }
 
     // Writes the six settings and the four page strings back, only if they were read at creation.
-    void SaveSettings();
+    void saveSettings();
 
     // The show steps that are not the window's: the page image at the page's size, the fitted
     // page-view image, the file list read afresh, the printer check again, the manual and
     // program lists emptied. Nothing while the preview is disabled.
     void Show(QSize clientSize);
     // The page-view image size for a client area (extended precision, truncated).
-    static QSize PageViewFit(QSize clientSize, qint32 pageW, qint32 pageH);
+    static QSize pageViewFit(QSize clientSize, qint32 pageW, qint32 pageH);
 
     // "１：１表示(&W)": no redraw, no resizing.
-    void ShowOneToOne();
+    void showOneToOne();
     // "ページ(&G)": the page-view image fitted anew, then drawn.
-    void ShowWholePage(QSize clientSize);
-    void ToggleScale();
-    void ToggleMesh();
-    void SetUnit(qint32 unitType);
+    void showWholePage(QSize clientSize);
+    void toggleScale();
+    void toggleMesh();
+    void setUnit(qint32 unitType);
     // A redraw after the window was resized.
-    void Resized();
+    void resized();
     // The resize guard: whether a scratch bitmap for the current view can be made.
-    bool ResizeAllowed(QSize clientSize) const;
+    bool resizeAllowed(QSize clientSize) const;
 
     // The page image the user sees: the full page in the 1:1 view, the reduced one in the page view.
-    const QImage& VisibleImage() const;
+    const QImage& visibleImage() const;
     // Writes the visible image: JPEG at CQuality for a name ending in .jpg or .jpeg (any case),
     // BMP for every other name. Throws FileError when the file cannot be written.
-    void SaveImage(const QString& fileName) const;
+    void saveImage(const QString& fileName) const;
     // Takes a typed JPEG quality; the message to show when it is refused.
-    std::optional<QString> SetQuality(const QString& typed);
+    std::optional<QString> setQuality(const QString& typed);
 
     // Printer setup after the printer dialog: facts read again, a new 1:1 image, a redraw.
     // Returns the new caption.

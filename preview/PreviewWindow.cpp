@@ -45,7 +45,7 @@ TFrmPrev::TFrmPrev(Prompts& prompts, Choosers& choosers, std::unique_ptr<Printer
 
     // The screen's resolution is the window's own; the printer is checked at once.
     doc_ = std::make_unique<PreviewDocument>(prompts_, printer_.get(), logicalDpiY(), IniFile(settingsPath));
-    doc_->engine.PageImageChanged = [this] { showPageImages(); };
+    doc_->engine.pageImageChanged = [this] { showPageImages(); };
     H1->setChecked(doc_->pageStrTicks[0]);
     F1->setChecked(doc_->pageStrTicks[1]);
     T1->setChecked(doc_->pageStrTicks[2]);
@@ -53,7 +53,7 @@ TFrmPrev::TFrmPrev(Prompts& prompts, Choosers& choosers, std::unique_ptr<Printer
 }
 
 TFrmPrev::~TFrmPrev() {
-    doc_->SaveSettings();
+    doc_->saveSettings();
 }
 
 void TFrmPrev::buildMenus() {
@@ -131,19 +131,19 @@ void TFrmPrev::buildMenus() {
     connect(Close1, &QAction::triggered, this, &TFrmPrev::PrevEnd);
     connect(Printer1, &QAction::triggered, this, &TFrmPrev::SetPrinter);
     connect(Print2, &QAction::triggered, this, &TFrmPrev::PrintOut);
-    connect(Scale1, &QAction::triggered, this, [this] { doc_->ToggleScale(); });
-    connect(Mesh1, &QAction::triggered, this, [this] { doc_->ToggleMesh(); });
+    connect(Scale1, &QAction::triggered, this, [this] { doc_->toggleScale(); });
+    connect(Mesh1, &QAction::triggered, this, [this] { doc_->toggleMesh(); });
     connect(WysiWyg2, &QAction::triggered, this, [this] {
-        doc_->ShowOneToOne();
+        doc_->showOneToOne();
         showPageImages();
     });
     connect(Page1, &QAction::triggered, this, [this] {
-        doc_->ShowWholePage(clientSize());
+        doc_->showWholePage(clientSize());
         showPageImages();
     });
-    connect(Pixel1, &QAction::triggered, this, [this] { doc_->SetUnit(0); });
-    connect(Inch1, &QAction::triggered, this, [this] { doc_->SetUnit(1); });
-    connect(mm1, &QAction::triggered, this, [this] { doc_->SetUnit(2); });
+    connect(Pixel1, &QAction::triggered, this, [this] { doc_->setUnit(0); });
+    connect(Inch1, &QAction::triggered, this, [this] { doc_->setUnit(1); });
+    connect(mm1, &QAction::triggered, this, [this] { doc_->setUnit(2); });
     connect(Update1, &QAction::triggered, this,
             [this] { reporting([this] { doc_->sources.PrevUpDateManual(); }); });
     connect(Save2BMP, &QAction::triggered, this, [this] {
@@ -155,7 +155,7 @@ void TFrmPrev::buildMenus() {
         if (!name || name->isEmpty())
             return;
         doc_->engine.SaveName = *name;
-        reporting([this, name] { doc_->SaveImage(*name); });
+        reporting([this, name] { doc_->saveImage(*name); });
     });
     connect(JpegOpt, &QAction::triggered, this, [this] {
         const auto typed =
@@ -163,11 +163,11 @@ void TFrmPrev::buildMenus() {
                                QString::number(doc_->CQuality));
         if (!typed)
             return;
-        if (const auto message = doc_->SetQuality(*typed))
+        if (const auto message = doc_->setQuality(*typed))
             prompts_.message(*message, Prompts::Icon::Warning);
     });
     connect(Copy2Clip, &QAction::triggered, this,
-            [this] { QApplication::clipboard()->setImage(doc_->VisibleImage()); });
+            [this] { QApplication::clipboard()->setImage(doc_->visibleImage()); });
 }
 
 template <typename Action> void TFrmPrev::reporting(Action action) {
@@ -231,7 +231,7 @@ void TFrmPrev::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (restoringSize_ || !event->oldSize().isValid())
         return;
-    if (!doc_->ResizeAllowed(clientSize())) {
+    if (!doc_->resizeAllowed(clientSize())) {
         prompts_.message(QStringLiteral("Resize is ignore, because  bitmap is too big."),
                          Prompts::Icon::Warning);
         restoringSize_ = true;
@@ -239,7 +239,7 @@ void TFrmPrev::resizeEvent(QResizeEvent* event) {
         restoringSize_ = false;
         return;
     }
-    doc_->Resized();
+    doc_->resized();
 }
 
 void TFrmPrev::SetPrinter() {

@@ -27,8 +27,8 @@ public:
              const QString& settingsPath, QWidget* parent = nullptr);
     ~TFrmPrev() override;
 
-    PreviewDocument& Doc() { return *doc_; }
-    DrawEngine& Engine() { return doc_->engine; }
+    PreviewDocument& document() { return *doc_; }
+    DrawEngine& engine() { return doc_->engine; }
 
     QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;

@@ -10,12 +10,12 @@ QString pageNote() {
 }
 
 void placeUnsetTitles(DrawEngine& engine) {
-    engine.PageTitle.PlaceIfUnset(24, QStringLiteral("10"), QStringLiteral("10"));
-    engine.SubTitle.PlaceIfUnset(12, QStringLiteral("10"), QStringLiteral("36"));
+    engine.PageTitle.placeIfUnset(24, QStringLiteral("10"), QStringLiteral("10"));
+    engine.SubTitle.placeIfUnset(12, QStringLiteral("10"), QStringLiteral("36"));
 }
 
 void placeUnsetDateTime(TPageStr& DateTime) {
-    DateTime.PlaceIfUnset(11, QStringLiteral("80"), QStringLiteral("10"));
+    DateTime.placeIfUnset(11, QStringLiteral("80"), QStringLiteral("10"));
 }
 
 } // namespace veridi

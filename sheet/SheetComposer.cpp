@@ -14,7 +14,7 @@ const QString kNil = QStringLiteral("Nil");
 
 // A coordinate text of a page string; one that is not a number counts as 0.
 Real num(const QString& text) {
-    return ReadReal(text);
+    return readReal(text);
 }
 
 QString lineOf(const QStringList& list, int n) {
@@ -54,7 +54,7 @@ void SheetComposer::PageStrToFont(const TPageStr& ps, DrawFont& F) const {
 
 void SheetComposer::EmitFontChange(const DrawFont& F) {
     if (F.name != CurFont.name)
-        engine_.PrevFontName(Quote(F.name));
+        engine_.PrevFontName(quote(F.name));
     if (F.size != CurFont.size)
         engine_.PrevFontSize(F.size);
     if (F.color != CurFont.color)
@@ -226,8 +226,8 @@ void SheetComposer::composeCell(int mode, const Input& input, int n, Real tx, Re
         return;
     }
 
-    const QString a = TrimLine(A);
-    const QString b = TrimLine(B);
+    const QString a = trimLine(A);
+    const QString b = trimLine(B);
     if (input.tabIndex == 3) {
         // The long-hand division: divisor, ")", dividend, and the bar over the dividend.
         engine_.PrevTextOut(tx, ty, b, kNil);

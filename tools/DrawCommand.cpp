@@ -71,7 +71,7 @@ int runDraw(const QStringList& args) {
     // As the preview window shows itself: the page image at screen resolution, then the file
     // list read afresh.
     engine.Visible = true;
-    const QSize pageImage = engine.OneToOneSize();
+    const QSize pageImage = engine.oneToOneSize();
     engine.SetImageSize(pageImage.width(), pageImage.height());
     ListSources sources(engine, prompts);
     sources.ListIniFile = request.listFile;

@@ -86,7 +86,7 @@ std::optional<ProblemSet> problemsFrom(const Options& options, const GeneratorSe
     }
     RandomSource random = randomSourceFrom(options);
     StderrPrompts prompts(confirmOption(options));
-    const auto made = ProblemGenerator(random, prompts).Make(settings);
+    const auto made = ProblemGenerator(random, prompts).make(settings);
     if (!made)
         return std::nullopt;
     return nonEmpty(*made);

@@ -21,7 +21,7 @@ int runProblems(const QStringList& args) {
     RandomSource random = randomSourceFrom(options);
     StderrPrompts prompts(confirmOption(options));
 
-    const auto problems = ProblemGenerator(random, prompts).Make(settings);
+    const auto problems = ProblemGenerator(random, prompts).make(settings);
     if (!problems)
         return 3;
     QByteArray out;

@@ -37,11 +37,11 @@ protected:
         form = std::make_unique<TForm1>(prompts, path, RandomSource(3));
         auto device = std::make_unique<ImagePrinter>(600, 600, QSize(4760, 6814));
         printer = device.get();
-        form->SetPreview(new TFrmPrev(prompts, choosers, std::move(device), path, form.get()));
+        form->setPreview(new TFrmPrev(prompts, choosers, std::move(device), path, form.get()));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
-    DrawEngine& engine() { return form->FrmPrev->Engine(); }
+    DrawEngine& engine() { return form->FrmPrev->engine(); }
 };
 
 } // namespace

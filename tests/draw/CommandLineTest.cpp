@@ -41,13 +41,13 @@ TEST(SplitFields, FollowsTheFieldRules) {
         {"blank line", "   ", {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SplitFields(c.line), c.fields) << c.name;
+        EXPECT_EQ(splitFields(c.line), c.fields) << c.name;
 }
 
 TEST(TrimLine, RemovesControlCharactersAtBothEnds) {
-    EXPECT_EQ(TrimLine(u"\t Line,1, 2 \r\n"), "Line,1, 2");
-    EXPECT_EQ(TrimLine(QString("\x01\x1f ")), "");
-    EXPECT_EQ(TrimLine(QStringLiteral("　全角")), QStringLiteral("　全角")); // U+3000 is not a blank here
+    EXPECT_EQ(trimLine(u"\t Line,1, 2 \r\n"), "Line,1, 2");
+    EXPECT_EQ(trimLine(QString("\x01\x1f ")), "");
+    EXPECT_EQ(trimLine(QStringLiteral("　全角")), QStringLiteral("　全角")); // U+3000 is not a blank here
 }
 
 struct RealCase {
@@ -83,24 +83,24 @@ TEST(ParseReal, AcceptsOnlyTheNumberSyntax) {
         {"--1", std::nullopt},
     };
     for (const auto& c : cases) {
-        const std::optional<Real> got = ParseReal(QString::fromLatin1(c.text));
+        const std::optional<Real> got = parseReal(QString::fromLatin1(c.text));
         ASSERT_EQ(got.has_value(), c.value.has_value()) << c.text;
         if (got) {
             EXPECT_EQ(*got, *c.value) << c.text;
         }
-        EXPECT_EQ(ReadReal(QString::fromLatin1(c.text)), c.value.value_or(0)) << c.text;
+        EXPECT_EQ(readReal(QString::fromLatin1(c.text)), c.value.value_or(0)) << c.text;
     }
 }
 
 TEST(ParseReal, NonAsciiDigitsAreNotNumbers) {
-    EXPECT_FALSE(ParseReal(QStringLiteral("１２")));
-    EXPECT_FALSE(ParseReal(QStringLiteral("١٢")));
+    EXPECT_FALSE(parseReal(QStringLiteral("１２")));
+    EXPECT_FALSE(parseReal(QStringLiteral("١٢")));
 }
 
 TEST(ParseReal, OutOfRangeExponentsSaturateOrVanish) {
-    EXPECT_TRUE(std::isfinite(ReadReal(u"1e99999")));
-    EXPECT_GT(ReadReal(u"1e99999"), 1e300L);
-    EXPECT_EQ(ReadReal(u"1e-99999"), 0);
+    EXPECT_TRUE(std::isfinite(readReal(u"1e99999")));
+    EXPECT_GT(readReal(u"1e99999"), 1e300L);
+    EXPECT_EQ(readReal(u"1e-99999"), 0);
 }
 
 TEST(ReadInteger, DecimalAndHexadecimal) {
@@ -126,16 +126,16 @@ TEST(FormatReal, WritesTheFixedScientificForm) {
         {203.2L, " 2.03200000000000E+0002"},
     };
     for (const auto& [value, text] : cases) {
-        EXPECT_EQ(FormatReal(value), QString::fromLatin1(text));
-        EXPECT_EQ(FormatReal(value).size(), 23);
+        EXPECT_EQ(formatReal(value), QString::fromLatin1(text));
+        EXPECT_EQ(formatReal(value).size(), 23);
     }
 }
 
 TEST(FormatReal, ReadsBackToFifteenDigits) {
     for (Real v : {37.795275590551181L, -123.456789L, 1e-7L, 6814.0L}) {
-        const QStringList fields = SplitFields(QStringLiteral("Line,") + FormatReal(v));
+        const QStringList fields = splitFields(QStringLiteral("Line,") + formatReal(v));
         ASSERT_EQ(fields.size(), 2);
-        EXPECT_NEAR(double(ReadReal(fields[1])), double(v), std::fabs(double(v)) * 1e-14);
+        EXPECT_NEAR(double(readReal(fields[1])), double(v), std::fabs(double(v)) * 1e-14);
     }
 }
 
@@ -149,16 +149,16 @@ TEST(FormatPenWidth, GeneralFormat) {
         {0.00012L, "0.00012"}, {2.5e-7L, "2.5E-7"},
     };
     for (const auto& [value, text] : cases)
-        EXPECT_EQ(FormatPenWidth(value), QString::fromLatin1(text)) << text;
+        EXPECT_EQ(formatPenWidth(value), QString::fromLatin1(text)) << text;
 }
 
 TEST(Quote, DoublesQuotesAndSurvivesSplitting) {
-    EXPECT_EQ(Quote(u""), "\"\"");
-    EXPECT_EQ(Quote(u"a\"b"), "\"a\"\"b\"");
+    EXPECT_EQ(quote(u""), "\"\"");
+    EXPECT_EQ(quote(u"a\"b"), "\"a\"\"b\"");
     for (const QString& text : {QStringLiteral("a, b"), QStringLiteral("\"quoted\""), QString(),
                                 QStringLiteral("  lead"), QStringLiteral("x\"\"y")}) {
         const QStringList fields =
-            SplitFields(QStringLiteral("TextOut,1,2,") + Quote(text) + QStringLiteral(",NIL"));
+            splitFields(QStringLiteral("TextOut,1,2,") + quote(text) + QStringLiteral(",NIL"));
         ASSERT_EQ(fields.size(), 5) << text.toStdString();
         EXPECT_EQ(fields[3], text);
         EXPECT_EQ(fields[4], "NIL");

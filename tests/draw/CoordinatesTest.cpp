@@ -99,7 +99,7 @@ public:
 TEST(Printer, ANoPrinterErrorKeepsTheOldFacts) {
     EngineHarness h;
     RaisingPrinter broken;
-    h.engine.SetPrinterDevice(&broken);
+    h.engine.setPrinterDevice(&broken);
     h.engine.GetPrinterRes();
     EXPECT_EQ(h.engine.ErrorNum, 1);
     EXPECT_EQ(h.engine.PrinterResX, 600);

@@ -376,7 +376,7 @@ TEST(DrawGraphics, HiddenPreviewDrawsAndPrintsNothing) {
 TEST(DrawGraphics, OneJobPerPrintAndScreenNotifications) {
     EngineHarness h(2);
     int notified = 0;
-    h.engine.PageImageChanged = [&] { ++notified; };
+    h.engine.pageImageChanged = [&] { ++notified; };
     h.engine.ListbyProgram = QStringList{"Line,10,10,20,10"};
     h.drawPrinter();
     h.drawPrinter();

@@ -84,14 +84,14 @@ TEST_F(PageStrTest, AssignKeepsTheTargetsDrawnFlag) {
 TEST_F(PageStrTest, OnlyANeverPlacedRecordGetsTheDefaultPlace) {
     TPageStr fresh;
     fresh.GetIniSets(ini, u"PageTitle"_qs, QString(), 0, u"0"_qs, u"0"_qs);
-    fresh.PlaceIfUnset(24, u"10"_qs, u"10"_qs);
+    fresh.placeIfUnset(24, u"10"_qs, u"10"_qs);
     EXPECT_EQ(fresh.psPos, 4);
     EXPECT_EQ(fresh.psSize, 24);
     EXPECT_EQ(fresh.psX, u"10"_qs);
 
     TPageStr hidden; // switched off by the user, but placed
     hidden.SetSets(QString(), u"f"_qs, 9, 0, u"5"_qs, u"0"_qs, false, false);
-    hidden.PlaceIfUnset(24, u"10"_qs, u"10"_qs);
+    hidden.placeIfUnset(24, u"10"_qs, u"10"_qs);
     EXPECT_EQ(hidden.psPos, 0);
     EXPECT_EQ(hidden.psX, u"5"_qs);
 }

@@ -33,7 +33,7 @@ struct GeneratorRun {
     FakePrompts prompts;
     RandomSource random{12345};
     std::optional<ProblemSet> make(const GeneratorSettings& s) {
-        return ProblemGenerator(random, prompts).Make(s);
+        return ProblemGenerator(random, prompts).make(s);
     }
 };
 
@@ -215,7 +215,7 @@ TEST(Generator, AProblemIsAttemptedExactly10001TimesBeforeTheQuestion) {
     s.randomOperand[1] = false;
     s.ExamRowN = 2;
     prompts.yesNoAnswers = {true, true};
-    ASSERT_TRUE(ProblemGenerator(random, prompts).Make(s));
+    ASSERT_TRUE(ProblemGenerator(random, prompts).make(s));
     EXPECT_EQ(random.integers, 2 * 10001);
     EXPECT_EQ(prompts.messages.size(), 2);
 }
@@ -309,5 +309,5 @@ TEST(Generator, SameSeedSameProblems) {
     RandomSource r1(99), r2(99);
     FakePrompts p1, p2;
     const GeneratorSettings s;
-    EXPECT_EQ(ProblemGenerator(r1, p1).Make(s)->first, ProblemGenerator(r2, p2).Make(s)->first);
+    EXPECT_EQ(ProblemGenerator(r1, p1).make(s)->first, ProblemGenerator(r2, p2).make(s)->first);
 }

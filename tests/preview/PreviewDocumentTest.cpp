@@ -54,7 +54,7 @@ TEST_F(PreviewDocumentTest, FreshSettingsAndTheirRoundTrip) {
         doc->engine.UnitType = 1;
         doc->CQuality = 55;
         doc->engine.PageTitle.SetSets(u"t"_qs, u"f"_qs, 20, 3, u"1"_qs, u"2"_qs, true, false);
-        doc->SaveSettings();
+        doc->saveSettings();
     }
     const QByteArray text = fileBytes();
     EXPECT_TRUE(text.startsWith("[PageView]\r\nIndex=2\r\n[Unit]\r\nType=1\r\n[Sw]\r\nScale=1\r\nMesh=0\r\n"
@@ -97,7 +97,7 @@ TEST_F(PreviewDocumentTest, WithoutAPrinterNothingIsReadOrWritten) {
         doc->engine.Visible = true;
         doc->Show(QSize(400, 500));
         EXPECT_TRUE(doc->engine.Image1.isNull());
-        doc->SaveSettings();
+        doc->saveSettings();
         EXPECT_EQ(fileBytes(), before);
     }
 }
@@ -114,10 +114,10 @@ TEST_F(PreviewDocumentTest, PageViewFit) {
         {QSize(0, 500), QSize(0, 500)},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(PreviewDocument::PageViewFit(row.client, 4760, 6814), row.expected) << row.client.width();
-    EXPECT_EQ(PreviewDocument::PageViewFit(QSize(400, 500), 0, 0), QSize(400, 500)); // no page to fit
+        EXPECT_EQ(PreviewDocument::pageViewFit(row.client, 4760, 6814), row.expected) << row.client.width();
+    EXPECT_EQ(PreviewDocument::pageViewFit(QSize(400, 500), 0, 0), QSize(400, 500)); // no page to fit
     // Equal ratios take the height branch and fill the client area.
-    EXPECT_EQ(PreviewDocument::PageViewFit(QSize(476, 680), 4760, 6800), QSize(476, 680));
+    EXPECT_EQ(PreviewDocument::pageViewFit(QSize(476, 680), 4760, 6800), QSize(476, 680));
 }
 
 TEST_F(PreviewDocumentTest, ShowingPreparesTheImagesAndEmptiesTheLists) {
@@ -135,7 +135,7 @@ TEST_F(PreviewDocumentTest, ShowingPreparesTheImagesAndEmptiesTheLists) {
 
     doc->engine.PageView = 2;
     doc->Show(QSize(400, 500));
-    EXPECT_EQ(doc->engine.Image2.size(), PreviewDocument::PageViewFit(QSize(400, 500), 4760, 6814));
+    EXPECT_EQ(doc->engine.Image2.size(), PreviewDocument::pageViewFit(QSize(400, 500), 4760, 6814));
     EXPECT_EQ(doc->engine.nTgtCanvas, 2);
 }
 
@@ -163,26 +163,26 @@ TEST_F(PreviewDocumentTest, ViewsAndAids) {
     doc->Show(QSize(400, 500));
     doc->engine.ListbyProgram << u"Line,10,10,20,10"_qs;
     doc->engine.fMesh = 1;
-    doc->ShowWholePage(QSize(300, 300));
+    doc->showWholePage(QSize(300, 300));
     EXPECT_EQ(doc->engine.PageView, 2);
-    EXPECT_EQ(doc->engine.Image2.size(), PreviewDocument::PageViewFit(QSize(300, 300), 4760, 6814));
-    EXPECT_EQ(&doc->VisibleImage(), &doc->engine.Image2);
+    EXPECT_EQ(doc->engine.Image2.size(), PreviewDocument::pageViewFit(QSize(300, 300), 4760, 6814));
+    EXPECT_EQ(&doc->visibleImage(), &doc->engine.Image2);
     // In the page view the grid is not drawn: away from the line the page stays white.
     EXPECT_EQ(doc->engine.Image1.pixel(300, 600), qRgb(255, 255, 255));
     EXPECT_NE(doc->engine.Image1.pixel(50, 38), qRgb(255, 255, 255));
 
     const QImage before = doc->engine.Image1;
-    doc->ShowOneToOne(); // neither a redraw nor a new image
+    doc->showOneToOne(); // neither a redraw nor a new image
     EXPECT_EQ(doc->engine.PageView, 1);
     EXPECT_EQ(doc->engine.Image1, before);
-    EXPECT_EQ(&doc->VisibleImage(), &doc->engine.Image1);
+    EXPECT_EQ(&doc->visibleImage(), &doc->engine.Image1);
 
-    doc->ToggleMesh(); // off
-    doc->ToggleMesh(); // on again, now in the 1:1 view
+    doc->toggleMesh(); // off
+    doc->toggleMesh(); // on again, now in the 1:1 view
     EXPECT_EQ(doc->engine.fMesh, 1);
     EXPECT_NE(doc->engine.Image1, before);
 
-    doc->SetUnit(0);
+    doc->setUnit(0);
     EXPECT_EQ(doc->engine.UnitType, 0);
 }
 
@@ -211,7 +211,7 @@ TEST_F(PreviewDocumentTest, AFailedPrintJobStillRestoresTheTarget) {
     EXPECT_THROW(doc->PrintOut(), PrintJobError);
     EXPECT_EQ(doc->engine.nTgtCanvas, 2);
     doc->engine.ListbyProgram << u"Line,10,10,20,10"_qs;
-    doc->Resized(); // the next redraw goes to the screen again
+    doc->resized(); // the next redraw goes to the screen again
     EXPECT_NE(doc->engine.Image1.pixel(50, 38), qRgb(255, 255, 255));
 }
 
@@ -222,7 +222,7 @@ TEST_F(PreviewDocumentTest, PrinterSetupReadsThePrinterAgain) {
     doc->Show(QSize(400, 500));
     const QSize pageView = doc->engine.Image2.size();
     ImagePrinter coarse(300, 300, QSize(2380, 3407));
-    doc->engine.SetPrinterDevice(&coarse);
+    doc->engine.setPrinterDevice(&coarse);
     EXPECT_EQ(doc->SetPrinter(), u"Preview 2380:3407 300:300"_qs);
     EXPECT_EQ(doc->engine.Image1.size(), QSize(761, 1090));
     EXPECT_EQ(doc->engine.Image2.size(), pageView); // the page view is not fitted anew
@@ -234,13 +234,13 @@ TEST_F(PreviewDocumentTest, JpegQualityInput) {
     const QString range = QStringLiteral("範囲を越えています.\r\n1から100までの整数を入力して下さい");
     const QString notInteger = QStringLiteral("入力した文字列が整数ではありません");
     for (const char* typed : {"0", "101", "-5"})
-        EXPECT_EQ(doc->SetQuality(QString::fromLatin1(typed)), range) << typed;
+        EXPECT_EQ(doc->setQuality(QString::fromLatin1(typed)), range) << typed;
     for (const char* typed : {"abc", "", "5.5"})
-        EXPECT_EQ(doc->SetQuality(QString::fromLatin1(typed)), notInteger) << typed;
+        EXPECT_EQ(doc->setQuality(QString::fromLatin1(typed)), notInteger) << typed;
     EXPECT_EQ(doc->CQuality, 90);
-    EXPECT_EQ(doc->SetQuality(u"1"_qs), std::nullopt);
+    EXPECT_EQ(doc->setQuality(u"1"_qs), std::nullopt);
     EXPECT_EQ(doc->CQuality, 1);
-    EXPECT_EQ(doc->SetQuality(u"100"_qs), std::nullopt);
+    EXPECT_EQ(doc->setQuality(u"100"_qs), std::nullopt);
     EXPECT_EQ(doc->CQuality, 100);
 }
 
@@ -255,7 +255,7 @@ TEST_F(PreviewDocumentTest, SavedImagesAreJpegOrBmpByTheirExtension) {
     for (const Row row : {Row{"a.jpg", "\xFF\xD8"}, Row{"b.JPEG", "\xFF\xD8"}, Row{"c.Jpg", "\xFF\xD8"},
                           Row{"d.bmp", "BM"}, Row{"e.png", "BM"}, Row{"f", "BM"}}) {
         const QString file = dir.filePath(QString::fromLatin1(row.name));
-        doc->SaveImage(file);
+        doc->saveImage(file);
         QFile written(file);
         ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << row.name;
         EXPECT_TRUE(written.readAll().startsWith(row.magic)) << row.name;
@@ -264,11 +264,11 @@ TEST_F(PreviewDocumentTest, SavedImagesAreJpegOrBmpByTheirExtension) {
 
 TEST_F(PreviewDocumentTest, TheResizeGuardRefusesAPageImageTooBigToMake) {
     auto doc = open(&printer);
-    EXPECT_TRUE(doc->ResizeAllowed(QSize(400, 500)));
+    EXPECT_TRUE(doc->resizeAllowed(QSize(400, 500)));
     ImagePrinter enormous(600, 600, QSize(2000000, 2000000));
-    doc->engine.SetPrinterDevice(&enormous);
+    doc->engine.setPrinterDevice(&enormous);
     doc->engine.GetPageSize();
-    EXPECT_FALSE(doc->ResizeAllowed(QSize(400, 500)));
+    EXPECT_FALSE(doc->resizeAllowed(QSize(400, 500)));
     doc->engine.PageView = 2; // the page view needs only the client area
-    EXPECT_TRUE(doc->ResizeAllowed(QSize(400, 500)));
+    EXPECT_TRUE(doc->resizeAllowed(QSize(400, 500)));
 }

@@ -1,6 +1,6 @@
 #include "PreviewWindow.h"
-#include "FakePrinters.h"
 #include "FakeChoosers.h"
+#include "FakePrinters.h"
 #include "FakePrompts.h"
 
 #include <QAction>
@@ -61,13 +61,13 @@ TEST_F(PreviewWindowTest, ShowingDrawsNothingUntilAPageComesAndClosingOnlyHides)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     EXPECT_TRUE(window->Image1->isVisible());
     EXPECT_FALSE(window->Image2->isVisible());
-    window->Engine().ListbyProgram << u"Line,10,10,20,10"_qs;
+    window->engine().ListbyProgram << u"Line,10,10,20,10"_qs;
     window->PrevUpDateProgram();
     const QImage shown = window->Image1->pixmap().toImage();
     EXPECT_NE(shown.pixel(50, 38), qRgb(255, 255, 255));
     window->Close1->trigger();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->Engine().Visible);
+    EXPECT_FALSE(window->engine().Visible);
 }
 
 TEST_F(PreviewWindowTest, ViewRulerGridAndUnitSurviveARestart) {
@@ -81,7 +81,7 @@ TEST_F(PreviewWindowTest, ViewRulerGridAndUnitSurviveARestart) {
         window->Scale1->trigger();
         window->Mesh1->trigger();
         window->Inch1->trigger();
-        EXPECT_EQ(window->Engine().fScale, 1);
+        EXPECT_EQ(window->engine().fScale, 1);
     }
     auto window = open();
     window->show();
@@ -90,7 +90,7 @@ TEST_F(PreviewWindowTest, ViewRulerGridAndUnitSurviveARestart) {
     EXPECT_TRUE(window->Scale1->isChecked());
     EXPECT_TRUE(window->Mesh1->isChecked());
     EXPECT_TRUE(window->Inch1->isChecked());
-    EXPECT_EQ(window->Engine().UnitType, 1);
+    EXPECT_EQ(window->engine().UnitType, 1);
     EXPECT_TRUE(window->Image2->isVisible());
 }
 
@@ -117,7 +117,7 @@ TEST_F(PreviewWindowTest, JpegQualityFromItsMenuItem) {
                            QStringLiteral("範囲を越えています.\r\n1から100までの整数を入力して下さい"),
                            QStringLiteral("JPEG画像の質|1～100の整数を入力して下さい"),
                            QStringLiteral("JPEG画像の質|1～100の整数を入力して下さい")}));
-    EXPECT_EQ(window->Doc().CQuality, 75);
+    EXPECT_EQ(window->document().CQuality, 75);
 }
 
 TEST_F(PreviewWindowTest, ALimitLevelHidesTheListAndEditingItemsForGood) {
@@ -150,12 +150,13 @@ TEST_F(PreviewWindowTest, TheResizeGuardRefusesASizeWhosePageCannotBeMade) {
 }
 
 TEST_F(PreviewWindowTest, AWindowWithoutAPrinterStaysDisabled) {
-    auto window = std::make_unique<TFrmPrev>(prompts, choosers, std::make_unique<veridi::test::NoPrinter>(), path);
+    auto window =
+        std::make_unique<TFrmPrev>(prompts, choosers, std::make_unique<veridi::test::NoPrinter>(), path);
     EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("デフォルトのプリンタの設定を確認下さい")}));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_FALSE(window->Engine().Visible);
-    window->Engine().ListbyProgram << u"Line,10,10,20,10"_qs;
+    EXPECT_FALSE(window->engine().Visible);
+    window->engine().ListbyProgram << u"Line,10,10,20,10"_qs;
     window->PrevUpDateProgram();
     EXPECT_TRUE(window->Image1->pixmap().isNull());
     window->Print2->trigger();

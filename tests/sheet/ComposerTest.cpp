@@ -13,18 +13,18 @@ namespace {
 QStringList linesWith(const QStringList& list, const QStringList& keywords) {
     QStringList out;
     for (const QString& line : list)
-        if (keywords.contains(WordOf(SplitFields(line).value(0))))
+        if (keywords.contains(wordOf(splitFields(line).value(0))))
             out << line;
     return out;
 }
 
 // Field k of a line, read as a real.
 Real realField(const QString& line, int k) {
-    return ReadReal(SplitFields(line).value(k));
+    return readReal(splitFields(line).value(k));
 }
 
 QString textField(const QString& line) {
-    return SplitFields(line).value(3);
+    return splitFields(line).value(3);
 }
 
 QStringList texts(const QStringList& list) {
@@ -132,7 +132,7 @@ TEST(Composer, AnswersPageWritesTheAnswerWhereTheProblemWas) {
     answersPage.sign = problemsPage.sign;
     answersPage.tab = 3;
     const QStringList list = answersPage.compose(SheetComposer::Answers);
-    EXPECT_EQ(SplitFields(linesWith(list, {"SUBTITLE"}).value(0)).value(1),
+    EXPECT_EQ(splitFields(linesWith(list, {"SUBTITLE"}).value(0)).value(1),
               QStringLiteral("たしざんのもんだい (答)"));
     const QStringList answers = linesWith(list, {"TEXTOUT"});
     ASSERT_EQ(answers.size(), problems.size());
@@ -148,7 +148,7 @@ TEST(Composer, AnswersPageWritesTheAnswerWhereTheProblemWas) {
     emptySubtitle.settings.sSubTitle.clear();
     emptySubtitle.problems = {{"1"}, {"1"}, {"2"}};
     EXPECT_EQ(
-        SplitFields(linesWith(emptySubtitle.compose(SheetComposer::Answers), {"SUBTITLE"}).value(0)).value(1),
+        splitFields(linesWith(emptySubtitle.compose(SheetComposer::Answers), {"SUBTITLE"}).value(0)).value(1),
         QStringLiteral(" (答)"));
 }
 
@@ -216,12 +216,12 @@ TEST(Composer, HeaderAndFooterMayShowTheDateAndTime) {
     h.problems = {{"1"}, {"1"}, {}};
     const QStringList list = h.compose(SheetComposer::Problems);
     const QDateTime moment(QDate(2026, 12, 9), QTime(8, 30, 15));
-    EXPECT_EQ(SplitFields(linesWith(list, {"HEADER"})[0]).value(1),
+    EXPECT_EQ(splitFields(linesWith(list, {"HEADER"})[0]).value(1),
               QLocale::system().toString(moment.date(), QLocale::ShortFormat));
-    EXPECT_EQ(SplitFields(linesWith(list, {"FOOTER"})[0]).value(1),
+    EXPECT_EQ(splitFields(linesWith(list, {"FOOTER"})[0]).value(1),
               QLocale::system().toString(moment.time(), QLocale::LongFormat));
     h.settings.sHeader = u"%d %t"_qs; // only the exact texts stand for the moment
-    EXPECT_EQ(SplitFields(linesWith(h.compose(0), {"HEADER"})[0]).value(1), u"%d %t"_qs);
+    EXPECT_EQ(splitFields(linesWith(h.compose(0), {"HEADER"})[0]).value(1), u"%d %t"_qs);
 }
 
 TEST(Composer, MarginsAreRaisedNeverLowered) {

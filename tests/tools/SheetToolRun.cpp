@@ -30,7 +30,7 @@ ToolRun runSheet(const QStringList& args, const QByteArray& input) {
 }
 
 QStringList fieldsOf(const QString& line) {
-    return SplitFields(line);
+    return splitFields(line);
 }
 
 bool matchesFields(const QStringList& fields, const QStringList& pattern) {
@@ -39,8 +39,8 @@ bool matchesFields(const QStringList& fields, const QStringList& pattern) {
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (pattern[i] == u"*" || fields[i] == pattern[i])
             continue;
-        const auto got = ParseReal(fields[i]);
-        const auto wanted = ParseReal(pattern[i]);
+        const auto got = parseReal(fields[i]);
+        const auto wanted = parseReal(pattern[i]);
         if (!got || !wanted || std::abs(double(*got - *wanted)) > 1e-9)
             return false;
     }
@@ -48,7 +48,7 @@ bool matchesFields(const QStringList& fields, const QStringList& pattern) {
 }
 
 double realField(const QStringList& fields, int i) {
-    return double(ReadReal(fields.value(i)));
+    return double(readReal(fields.value(i)));
 }
 
 } // namespace veridi::test
