@@ -3,16 +3,15 @@
 #include "ImagePrinter.h"
 #include "MainWindow.h"
 #include "PreviewWindow.h"
+#include "SettingsFile.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -20,21 +19,23 @@
 using namespace veridi;
 using veridi::test::FakeChoosers;
 using veridi::test::FakePrompts;
+using veridi::test::SettingsFile;
 
 namespace {
 
 // The main window with its preview, as the program starts them, on a fake 600 dpi printer.
 class MainWindowPreviewTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("veridi.ini"));
+    SettingsFile settingsFile;
+    QString path = settingsFile.path();
     FakePrompts prompts;
     FakeChoosers choosers;
+    RandomSource random{3};
     ImagePrinter* printer = nullptr;
     std::unique_ptr<TForm1> form;
 
     void open() {
-        form = std::make_unique<TForm1>(prompts, path, RandomSource(3));
+        form = std::make_unique<TForm1>(prompts, path, random);
         auto device = std::make_unique<ImagePrinter>(600, 600, QSize(4760, 6814));
         printer = device.get();
         form->setPreview(new TFrmPrev(prompts, choosers, std::move(device), path, form.get()));
@@ -105,9 +106,7 @@ TEST_F(MainWindowPreviewTest, ThePreviewSavesItsSettingsBeforeTheMainWindowItsDa
     open();
     form->close();
     form.reset();
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    const QByteArray text = settingsFile.readRaw();
     const qsizetype preview = text.indexOf("[PageView]");
     ASSERT_GE(preview, 0);
     EXPECT_LT(text.indexOf("[Page]"), preview); // the main window's keys, written when it was hidden
@@ -127,7 +126,7 @@ TEST_F(MainWindowPreviewTest, PageTextsGoToThePageAndToTheSettings) {
     form->EdtFooter->setText(QStringLiteral("%d"));
     form->close();
     form.reset();
-    form = std::make_unique<TForm1>(prompts, path, RandomSource(3));
+    form = std::make_unique<TForm1>(prompts, path, random);
     form->show();
     EXPECT_EQ(form->EdtPageTitle->text(), u"Sheet 3"_qs);
     EXPECT_EQ(form->EdtFooter->text(), QStringLiteral("%d"));

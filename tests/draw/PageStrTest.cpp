@@ -1,18 +1,18 @@
 #include "PageStr.h"
 #include "IniFile.h"
-
-#include <QTemporaryDir>
+#include "SettingsFile.h"
 
 #include <gtest/gtest.h>
 
 using namespace veridi;
+using veridi::test::SettingsFile;
 
 namespace {
 
 class PageStrTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    IniFile ini{dir.filePath(QStringLiteral("veridi.ini"))};
+    SettingsFile settingsFile;
+    IniFile ini{settingsFile.path()};
 };
 
 } // namespace

@@ -1,32 +1,21 @@
 #include "WorksheetSettings.h"
 #include "FakePrompts.h"
 #include "IniFile.h"
-#include "TextCodec.h"
+#include "SettingsFile.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace veridi;
 using veridi::test::FakePrompts;
+using veridi::test::SettingsFile;
 
 namespace {
 
 class WorksheetSettingsTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("veridi.ini"));
-
-    void writeFile(const QString& text) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(encodeCp932(text));
-    }
-    QString readFile() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? decodeCp932(file.readAll()) : QString();
-    }
+    SettingsFile settingsFile;
+    QString path = settingsFile.path();
 };
 
 } // namespace
@@ -63,9 +52,9 @@ TEST_F(WorksheetSettingsTest, FreshInstallDefaults) {
 }
 
 TEST_F(WorksheetSettingsTest, HandEditedValuesReadAsTheUserMeantOrFallBack) {
-    writeFile(QStringLiteral("[page]\r\npagetitle=ひきざん\r\n[Window]\r\nTop=12.5\r\nLeft=abc\r\n"
-                             "[EXAM]\r\nRow=x\r\nCol=0x2\r\nNumerical=5\r\n[Answer]\r\nType=0\r\n"
-                             "[ExamFont]\r\nBold=2\r\nColor=$FF\r\n"));
+    settingsFile.write(QStringLiteral("[page]\r\npagetitle=ひきざん\r\n[Window]\r\nTop=12.5\r\nLeft=abc\r\n"
+                                      "[EXAM]\r\nRow=x\r\nCol=0x2\r\nNumerical=5\r\n[Answer]\r\nType=0\r\n"
+                                      "[ExamFont]\r\nBold=2\r\nColor=$FF\r\n"));
     WorksheetSettings s;
     LoadIniSets(IniFile(path), s);
     EXPECT_EQ(s.sPageTitle, QStringLiteral("ひきざん"));
@@ -81,7 +70,7 @@ TEST_F(WorksheetSettingsTest, HandEditedValuesReadAsTheUserMeantOrFallBack) {
     FakePrompts prompts;
     IniFile ini(path);
     ASSERT_TRUE(SaveIniSets(ini, s, prompts));
-    const QString text = readFile();
+    const QString text = settingsFile.read();
     EXPECT_TRUE(text.contains(u"Top=12.5\r\n"_qs));
     EXPECT_TRUE(text.contains(u"Bold=1\r\n"_qs));
     // The hand-written spelling was replaced in place, not written a second time.
@@ -104,7 +93,7 @@ TEST_F(WorksheetSettingsTest, SavingWritesEveryKeyInOrderAndReadsBack) {
 
     QStringList keys;
     QString section;
-    for (const QString& line : readFile().split(u"\r\n"_qs, Qt::SkipEmptyParts)) {
+    for (const QString& line : settingsFile.read().split(u"\r\n"_qs, Qt::SkipEmptyParts)) {
         if (line.startsWith(u'['))
             section = line.mid(1, line.size() - 2);
         else
@@ -134,7 +123,7 @@ TEST_F(WorksheetSettingsTest, SavingWritesEveryKeyInOrderAndReadsBack) {
 }
 
 TEST_F(WorksheetSettingsTest, AFileThatCannotBeWrittenIsReportedWithItsFullPath) {
-    const QString unwritable = dir.filePath(QStringLiteral("missing/veridi.ini"));
+    const QString unwritable = settingsFile.inFolder(QStringLiteral("missing/veridi.ini"));
     IniFile ini(unwritable);
     FakePrompts prompts;
     EXPECT_FALSE(SaveIniSets(ini, WorksheetSettings(), prompts));

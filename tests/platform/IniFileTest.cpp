@@ -1,31 +1,21 @@
 #include "IniFile.h"
+#include "SettingsFile.h"
 #include "TextCodec.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace veridi;
+using veridi::test::SettingsFile;
 
 namespace {
 
 class IniFileTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("veridi.ini"));
-
-    void writeRaw(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readRaw() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    SettingsFile settingsFile;
+    QString path = settingsFile.path();
 };
 
 } // namespace
@@ -34,30 +24,32 @@ TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheFallback) {
     IniFile ini(path);
     EXPECT_EQ(ini.readString(u"Page"_qs, u"Header"_qs, u"none"_qs), u"none"_qs);
     EXPECT_EQ(ini.readInteger(u"Exam"_qs, u"Row"_qs, 10), 10);
-    writeRaw("[Exam]\r\nCol=3\r\n");
+    settingsFile.writeRaw("[Exam]\r\nCol=3\r\n");
     EXPECT_EQ(ini.readInteger(u"Exam"_qs, u"Row"_qs, 10), 10);
     EXPECT_EQ(ini.readInteger(u"Other"_qs, u"Col"_qs, 1), 1);
 }
 
 TEST_F(IniFileTest, NamesMatchWithoutRegardToCase) {
-    writeRaw(encodeCp932(QStringLiteral("[page]\r\npagetitle=たし算\r\n")));
+    settingsFile.writeRaw(encodeCp932(QStringLiteral("[page]\r\npagetitle=たし算\r\n")));
     IniFile ini(path);
     EXPECT_EQ(ini.readString(u"Page"_qs, u"PageTitle"_qs, QString()), QStringLiteral("たし算"));
     ASSERT_TRUE(ini.writeString(u"PAGE"_qs, u"PAGETITLE"_qs, QStringLiteral("ひき算")));
     // Replaced in place, not added a second time.
-    EXPECT_EQ(readRaw(), encodeCp932(QStringLiteral("[page]\r\nPAGETITLE=ひき算\r\n")));
+    EXPECT_EQ(settingsFile.readRaw(), encodeCp932(QStringLiteral("[page]\r\nPAGETITLE=ひき算\r\n")));
 }
 
 TEST_F(IniFileTest, WritingKeepsOtherLinesAndAppendsNewSections) {
-    writeRaw("; kept\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    settingsFile.writeRaw("; kept\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
     IniFile ini(path);
     ASSERT_TRUE(ini.writeInteger(u"a"_qs, u"z"_qs, 5));
     ASSERT_TRUE(ini.writeInteger(u"C"_qs, u"w"_qs, 7));
-    EXPECT_EQ(readRaw(), QByteArray("; kept\r\n[A]\r\nx=1\r\nz=5\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=7\r\n"));
+    EXPECT_EQ(settingsFile.readRaw(),
+              QByteArray("; kept\r\n[A]\r\nx=1\r\nz=5\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=7\r\n"));
 }
 
 TEST_F(IniFileTest, IntegersAndBooleansAsTheUserMayWriteThem) {
-    writeRaw("[S]\r\nhex1=$1F\r\nhex2=0x14\r\nbad=x\r\nblank= 12 \r\nbool2=2\r\nboolx=yes\r\nneg=-3\r\n");
+    settingsFile.writeRaw(
+        "[S]\r\nhex1=$1F\r\nhex2=0x14\r\nbad=x\r\nblank= 12 \r\nbool2=2\r\nboolx=yes\r\nneg=-3\r\n");
     IniFile ini(path);
     EXPECT_EQ(ini.readInteger(u"S"_qs, u"hex1"_qs, 0), 31);
     EXPECT_EQ(ini.readInteger(u"S"_qs, u"hex2"_qs, 0), 20);
@@ -78,7 +70,7 @@ TEST_F(IniFileTest, RealsAreReadAndWrittenIndependentlyOfTheLocale) {
                         {" +.5", 0.5},  {"7mm", 7}, {"12.5x", 12.5}, {"1e", 1},
                         {"", 0},        {"1,5", 1}};
     for (const Row& row : rows) {
-        writeRaw(QByteArray("[W]\r\nTop=") + row.stored + "\r\n");
+        settingsFile.writeRaw(QByteArray("[W]\r\nTop=") + row.stored + "\r\n");
         EXPECT_DOUBLE_EQ(IniFile(path).readReal(u"W"_qs, u"Top"_qs, 99), row.expected) << row.stored;
     }
     EXPECT_EQ(IniFile::formatReal(10), u"10"_qs);
@@ -101,14 +93,14 @@ TEST_F(IniFileTest, TextsRoundTripIncludingEdgeBlanksAndQuotes) {
     }
     // A full-width blank is part of the text, so it needs no quotes.
     ASSERT_TRUE(ini.writeString(u"P"_qs, u"T"_qs, QStringLiteral("　月")));
-    EXPECT_TRUE(readRaw().contains(encodeCp932(QStringLiteral("T=　月\r\n"))));
+    EXPECT_TRUE(settingsFile.readRaw().contains(encodeCp932(QStringLiteral("T=　月\r\n"))));
     // A line break cannot be stored on one line; it becomes a blank instead of breaking the file.
     ASSERT_TRUE(ini.writeString(u"P"_qs, u"T"_qs, QStringLiteral("a\nb")));
     EXPECT_EQ(ini.readString(u"P"_qs, u"T"_qs, QString()), u"a b"_qs);
 }
 
 TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsNotWrittenOver) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("veridi.ini")));
+    ASSERT_TRUE(QDir().mkdir(path));
     IniFile ini(path);
     EXPECT_FALSE(ini.writeInteger(u"A"_qs, u"x"_qs, 2));
     EXPECT_TRUE(QFileInfo(path).isDir());
@@ -116,6 +108,6 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsNotWrittenOver) {
 }
 
 TEST_F(IniFileTest, APathInAMissingFolderCannotBeWritten) {
-    IniFile ini(dir.filePath(QStringLiteral("no/such/folder/v.ini")));
+    IniFile ini(settingsFile.inFolder(QStringLiteral("no/such/folder/v.ini")));
     EXPECT_FALSE(ini.writeInteger(u"A"_qs, u"x"_qs, 2));
 }

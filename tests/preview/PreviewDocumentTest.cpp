@@ -2,31 +2,27 @@
 #include "FakePrinters.h"
 #include "FakePrompts.h"
 #include "IniFile.h"
-#include "TextCodec.h"
+#include "SettingsFile.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace veridi;
 using veridi::test::FakePrompts;
+using veridi::test::SettingsFile;
 
 namespace {
 
 class PreviewDocumentTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("veridi.ini"));
+    SettingsFile settingsFile;
+    QString path = settingsFile.path();
     FakePrompts prompts;
     ImagePrinter printer{600, 600, QSize(4760, 6814)};
 
     std::unique_ptr<PreviewDocument> open(PrinterDevice* device) {
         return std::make_unique<PreviewDocument>(prompts, device, 96, IniFile(path));
-    }
-    QByteArray fileBytes() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     static bool hasInk(const QImage& image) {
         for (int y = 0; y < image.height(); ++y)
@@ -56,7 +52,7 @@ TEST_F(PreviewDocumentTest, FreshSettingsAndTheirRoundTrip) {
         doc->engine.PageTitle.SetSets(u"t"_qs, u"f"_qs, 20, 3, u"1"_qs, u"2"_qs, true, false);
         doc->saveSettings();
     }
-    const QByteArray text = fileBytes();
+    const QByteArray text = settingsFile.readRaw();
     EXPECT_TRUE(text.startsWith("[PageView]\r\nIndex=2\r\n[Unit]\r\nType=1\r\n[Sw]\r\nScale=1\r\nMesh=0\r\n"
                                 "[ListFile]\r\nName=ZezaVivo.prv\r\n[Option]\r\nQuality=55\r\n[Header]\r\n"));
     EXPECT_LT(text.indexOf("[Footer]"), text.indexOf("[PageTitle]"));
@@ -85,7 +81,7 @@ TEST_F(PreviewDocumentTest, StoredValuesAreTakenAsTheyAre) {
 
 TEST_F(PreviewDocumentTest, WithoutAPrinterNothingIsReadOrWritten) {
     IniFile(path).writeInteger(u"Sw"_qs, u"Mesh"_qs, 1);
-    const QByteArray before = fileBytes();
+    const QByteArray before = settingsFile.readRaw();
     veridi::test::NoPrinter none;
     for (PrinterDevice* device : {static_cast<PrinterDevice*>(&none), static_cast<PrinterDevice*>(nullptr)}) {
         prompts.messages.clear();
@@ -98,7 +94,7 @@ TEST_F(PreviewDocumentTest, WithoutAPrinterNothingIsReadOrWritten) {
         doc->Show(QSize(400, 500));
         EXPECT_TRUE(doc->engine.Image1.isNull());
         doc->saveSettings();
-        EXPECT_EQ(fileBytes(), before);
+        EXPECT_EQ(settingsFile.readRaw(), before);
     }
 }
 
@@ -140,7 +136,7 @@ TEST_F(PreviewDocumentTest, ShowingPreparesTheImagesAndEmptiesTheLists) {
 }
 
 TEST_F(PreviewDocumentTest, EveryShowReadsTheFileListAfresh) {
-    const QString listFile = dir.filePath(QStringLiteral("page.prv"));
+    const QString listFile = settingsFile.inFolder(QStringLiteral("page.prv"));
     const auto writeList = [&](const QByteArray& text) {
         QFile file(listFile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -254,7 +250,7 @@ TEST_F(PreviewDocumentTest, SavedImagesAreJpegOrBmpByTheirExtension) {
     };
     for (const Row row : {Row{"a.jpg", "\xFF\xD8"}, Row{"b.JPEG", "\xFF\xD8"}, Row{"c.Jpg", "\xFF\xD8"},
                           Row{"d.bmp", "BM"}, Row{"e.png", "BM"}, Row{"f", "BM"}}) {
-        const QString file = dir.filePath(QString::fromLatin1(row.name));
+        const QString file = settingsFile.inFolder(QString::fromLatin1(row.name));
         doc->saveImage(file);
         QFile written(file);
         ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << row.name;

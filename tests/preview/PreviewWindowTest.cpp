@@ -2,11 +2,11 @@
 #include "FakeChoosers.h"
 #include "FakePrinters.h"
 #include "FakePrompts.h"
+#include "SettingsFile.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -14,13 +14,14 @@
 using namespace veridi;
 using veridi::test::FakeChoosers;
 using veridi::test::FakePrompts;
+using veridi::test::SettingsFile;
 
 namespace {
 
 class PreviewWindowTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("veridi.ini"));
+    SettingsFile settingsFile;
+    QString path = settingsFile.path();
     FakePrompts prompts;
     FakeChoosers choosers;
     ImagePrinter* printer = nullptr;
