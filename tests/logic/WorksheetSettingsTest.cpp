@@ -3,7 +3,6 @@
 #include "IniFile.h"
 #include "SettingsFile.h"
 
-
 #include <gtest/gtest.h>
 
 using namespace veridi;
