@@ -56,8 +56,8 @@ void setListLines(QPlainTextEdit* memo, const QStringList& lines) {
 
 } // namespace
 
-TForm1::TForm1(Prompts& prompts, const QString& settingsPath, RandomSource random, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts), ini_(settingsPath), random_(std::move(random)) {
+TForm1::TForm1(Prompts& prompts, const QString& settingsPath, RandomSource& random, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), ini_(settingsPath), random_(random) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("自然数の加減乗除"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);

@@ -32,7 +32,7 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    TForm1(Prompts& prompts, const QString& settingsPath, RandomSource random, QWidget* parent = nullptr);
+    TForm1(Prompts& prompts, const QString& settingsPath, RandomSource& random, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The preview window, created after the main window; the page buttons and the printing
@@ -131,7 +131,7 @@ private:
 
     Prompts& prompts_;
     IniFile ini_;
-    RandomSource random_;
+    RandomSource& random_;
     QActionGroup* domainGroup_ = nullptr;
     std::unique_ptr<SheetComposer> composer_;
 };

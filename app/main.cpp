@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
 
     veridi::QtPrompts prompts(title);
     const QString settingsPath = veridi::settingsFilePath();
-    veridi::TForm1 form(prompts, settingsPath, veridi::RandomSource::fromClock());
+    veridi::RandomSource random = veridi::RandomSource::fromClock();
+    veridi::TForm1 form(prompts, settingsPath, random);
     prompts.setParent(&form);
     // The preview belongs to the main window and is destroyed with it.
     auto* preview =

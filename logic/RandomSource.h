@@ -7,13 +7,14 @@
 namespace veridi {
 
 // The program's pseudo-random generator: seeded once, from the clock in the program and from a
-// fixed seed in tests and the command-line tool.
+// fixed seed in tests and the command-line tool. Its draws can be overridden (tests count them),
+// so it is passed by reference and never copied: a copy would lose the overrides.
 class RandomSource {
 public:
     explicit RandomSource(quint64 seed) : engine_(seed) {}
     virtual ~RandomSource() = default;
-    RandomSource(const RandomSource&) = default;
-    RandomSource& operator=(const RandomSource&) = default;
+    RandomSource(const RandomSource&) = delete;
+    RandomSource& operator=(const RandomSource&) = delete;
     static RandomSource fromClock();
 
     // A uniform integer in [0, n); n must be positive.

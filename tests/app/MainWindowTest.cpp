@@ -1,37 +1,51 @@
 #include "MainWindow.h"
 #include "FakePrompts.h"
 #include "IniFile.h"
-#include "TextCodec.h"
+#include "SettingsFile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace veridi;
 using veridi::test::FakePrompts;
+using veridi::test::SettingsFile;
 
 namespace {
 
+// Counts the draws, to show which source the window makes its problems from.
+struct CountingSource : RandomSource {
+    using RandomSource::RandomSource;
+    int draws = 0;
+    quint64 uniformInteger(quint64 n) override {
+        ++draws;
+        return RandomSource::uniformInteger(n);
+    }
+    double uniformReal() override {
+        ++draws;
+        return RandomSource::uniformReal();
+    }
+};
+
 class MainWindowTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("veridi.ini"));
+    SettingsFile settingsFile;
+    QString path = settingsFile.path();
     FakePrompts prompts;
+    CountingSource random{7};
     std::unique_ptr<TForm1> form;
 
     void open() {
-        form = std::make_unique<TForm1>(prompts, path, RandomSource(7));
+        form = std::make_unique<TForm1>(prompts, path, random);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -49,10 +63,6 @@ protected:
         next->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-    }
-    QString fileText() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? decodeCp932(file.readAll()) : QString();
     }
 };
 
@@ -82,6 +92,7 @@ TEST_F(MainWindowTest, SwitchingToDivisionRelabelsAndEmptiesTheLists) {
     open();
     form->BtnMake->click();
     ASSERT_FALSE(form->Memo1->toPlainText().isEmpty());
+    EXPECT_GT(random.draws, 0); // the problems came from the source the window was given
     form->TabControl1->setCurrentIndex(3);
     EXPECT_EQ(form->Label1->text(), QStringLiteral("わられる数"));
     EXPECT_EQ(form->Label3->text(), QStringLiteral("わられる数"));
@@ -199,7 +210,7 @@ TEST_F(MainWindowTest, SettingsAreCreatedOnCloseAndReadBackOnTheNextStart) {
     form->N5->trigger();
     close();
 
-    const QString text = fileText();
+    const QString text = settingsFile.read();
     EXPECT_TRUE(text.startsWith(u"[Page]\r\nHeader=\r\n"_qs));
     EXPECT_TRUE(text.contains(u"[DateTime]\r\nString=\r\nPos=4\r\n"_qs)); // the date line got its place
     EXPECT_TRUE(text.contains(u"Name=おなまえ\r\n"_qs));
