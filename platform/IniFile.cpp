@@ -78,7 +78,7 @@ QString quoteIfNeeded(QString value) {
 }
 
 QString unquote(const QString& raw) {
-    const QString trimmed = trimBlanks(raw);
+    QString trimmed = trimBlanks(raw);
     if (trimmed.size() >= 2 && trimmed.front() == u'"' && trimmed.back() == u'"')
         return trimmed.mid(1, trimmed.size() - 2);
     return trimmed;
@@ -188,7 +188,7 @@ QString IniFile::formatReal(double value) {
 double IniFile::parseReal(const QString& text) {
     // Optional blanks and sign, digits with an optional fraction, an optional exponent; a
     // malformed tail (such as "7mm") is ignored.
-    const QString s = text;
+    const QString& s = text;
     qsizetype i = 0;
     while (i < s.size() && s[i] == u' ')
         ++i;

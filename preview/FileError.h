@@ -31,7 +31,7 @@ bool fileExists(const QString& fileName);
 // Command files (the list source file and the files it names) are read whole; a larger file
 // is refused rather than read until memory runs out: a file such as /proc/self/pagemap is
 // regular, readable and practically endless.
-constexpr qint64 kMaxCommandFileBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxCommandFileBytes = qint64{16} * 1024 * 1024;
 
 // The whole content of an existing file of at most maxBytes bytes, or nothing when it holds
 // more (whatever size it reports); throws FileError when it cannot be opened or read.

@@ -74,7 +74,8 @@ bool readHeader(Decoder& d, const QByteArray& bytes, qint64 maxPixels, qint64 ro
 void cmykToRgb32(uchar* row, JDIMENSION width, bool inverted) {
     auto* out = reinterpret_cast<QRgb*>(row);
     for (JDIMENSION x = 0; x < width; ++x) {
-        int c = row[4 * x], m = row[4 * x + 1], y = row[4 * x + 2], k = row[4 * x + 3];
+        const uchar* pixel = row + std::size_t{4} * x;
+        int c = pixel[0], m = pixel[1], y = pixel[2], k = pixel[3];
         if (!inverted) {
             c = 255 - c;
             m = 255 - m;

@@ -12,7 +12,7 @@
 namespace veridi {
 namespace {
 
-constexpr qsizetype kChunk = 64 * 1024;
+constexpr qsizetype kChunk = qsizetype{64} * 1024;
 
 // Compressed bytes go into a buffer the caller's frame owns, so that nothing leaks or is freed
 // twice when libjpeg jumps out half-way.

@@ -33,7 +33,7 @@ bool fits(const QImage& image, qint64 maxPixels) {
 
 QImage decodeWithQt(const QByteArray& bytes, const char* format, qint64 maxPixels, qint64 roomPixels) {
     // The readers' own guard, in case a plugin allocates before it reports a size.
-    constexpr int kAllocationLimitMb = int(picturelimits::kMaxPixels * 4 / (1024 * 1024)) + 1;
+    constexpr int kAllocationLimitMb = int(picturelimits::kMaxPixels * 4 / (qint64{1024} * 1024)) + 1;
     QImageReader::setAllocationLimit(kAllocationLimitMb);
 
     QBuffer buffer;

@@ -129,13 +129,13 @@ QByteArray wmfToSvg(const QByteArray& bytes, std::chrono::milliseconds time) {
     // libwmf has a history of faults on crafted files; a fault ends only the helper process.
     IsolationLimits limits;
     limits.time = time;
-    const QByteArray svg = runIsolated(
-                               [&bytes] {
-                                   WmfSession session;
-                                   return session.convert(bytes);
-                               },
-                               limits)
-                               .value_or(QByteArray());
+    QByteArray svg = runIsolated(
+                         [&bytes] {
+                             WmfSession session;
+                             return session.convert(bytes);
+                         },
+                         limits)
+                         .value_or(QByteArray());
     if (svg == kNoFonts) {
         reportMissingFonts();
         return {};

@@ -103,7 +103,7 @@ void SheetComposer::ComposeSheet(int mode, Input input) {
     EmitFontChange(F);
     engine_.PrevpageTitle(s.sPageTitle, engine_.PageTitle.psPos, num(engine_.PageTitle.psX), titleY);
     engine_.SetFontSets(F);
-    s.WindowTop = std::max<Real>(s.WindowTop, titleY + h);
+    s.WindowTop = double(std::max<Real>(s.WindowTop, titleY + h));
 
     const Real subTitleY = num(engine_.SubTitle.psY);
     PageStrToFont(engine_.SubTitle, F);
@@ -111,12 +111,12 @@ void SheetComposer::ComposeSheet(int mode, Input input) {
     const QString subTitle = mode == Answers ? s.sSubTitle + QStringLiteral(" (答)") : s.sSubTitle;
     engine_.PrevSubTitle(subTitle, engine_.SubTitle.psPos, num(engine_.SubTitle.psX), subTitleY);
     engine_.SetFontSets(F);
-    s.WindowTop = std::max<Real>(s.WindowTop, subTitleY + h);
+    s.WindowTop = double(std::max<Real>(s.WindowTop, subTitleY + h));
 
     if (!s.sDateTime.isEmpty() && input.DateTime.psPos != 0) {
         Real top = s.WindowTop;
         composeDateBox(input, F, top);
-        s.WindowTop = top;
+        s.WindowTop = double(top);
     }
 
     // The grid area.

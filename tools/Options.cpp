@@ -53,7 +53,7 @@ std::optional<qint32> Options::integer(const QString& name, qint32 low, qint32 h
 }
 
 std::optional<QString> Options::choice(const QString& name, const QStringList& words) const {
-    const auto text = value(name);
+    auto text = value(name);
     if (text && !words.contains(*text))
         throw UsageError(QStringLiteral("--%1: %2 is not one of %3").arg(name, *text, words.join(u'|')));
     return text;

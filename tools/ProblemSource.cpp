@@ -11,7 +11,7 @@ namespace veridi::sheettool {
 namespace {
 
 // Ten thousand problems, the most the generator makes for one sheet, take far less than this.
-constexpr qint64 kMaxProblemFileBytes = 1024 * 1024;
+constexpr qint64 kMaxProblemFileBytes = qint64{1024} * 1024;
 
 const QString kInput = QStringLiteral("in");
 const QString kConfirm = QStringLiteral("confirm");
@@ -22,7 +22,7 @@ QByteArray readInput(const QString& fileName) {
         fileName == u"-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     if (!opened)
         throw UsageError(QStringLiteral("--in: %1 is not a readable file").arg(fileName));
-    const QByteArray bytes = file.read(kMaxProblemFileBytes + 1);
+    QByteArray bytes = file.read(kMaxProblemFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw UsageError(QStringLiteral("--in: %1 cannot be read: %2").arg(fileName, file.errorString()));
     if (bytes.size() > kMaxProblemFileBytes)

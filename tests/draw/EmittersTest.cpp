@@ -26,11 +26,9 @@ TEST(Emitters, EachAppendsExactlyItsLine) {
         {"text with a pitch", [](DrawEngine& e) { e.PrevTextOut(-0.5, 1, "", "5"); },
          "TextOut,-5.00000000000000E-0001, 1.00000000000000E+0000,\"\",5"},
         {"rotated text", [](DrawEngine& e) { e.PrevTextOutAngle(1, 2, 900, "say \"x\""); },
-         "TextOutAngle, 1.00000000000000E+0000, 2.00000000000000E+0000,\"say \"\"x\"\"\", "
-         "9.00000000000000E+0002"},
+         "TextOutAngle, 1.00000000000000E+0000, 2.00000000000000E+0000,\"say \"\"x\"\"\", 9.00000000000000E+0002"},
         {"line", [](DrawEngine& e) { e.PrevLine(10, 10, 20, 10); },
-         "Line, 1.00000000000000E+0001, 1.00000000000000E+0001, 2.00000000000000E+0001, "
-         "1.00000000000000E+0001"},
+         "Line, 1.00000000000000E+0001, 1.00000000000000E+0001, 2.00000000000000E+0001, 1.00000000000000E+0001"},
         {"colour", [](DrawEngine& e) { e.PrevColor(QColor(128, 128, 128)); }, "Color,DKGRAY"},
         {"font colour", [](DrawEngine& e) { e.PrevFontColor(QColor(192, 192, 192)); }, "FontColor,SILVER"},
         {"brush colour", [](DrawEngine& e) { e.PrevBrushColor(QColor(10, 20, 30)); }, "BrushColor,BLACK"},
@@ -43,8 +41,7 @@ TEST(Emitters, EachAppendsExactlyItsLine) {
         {"pen size", [](DrawEngine& e) { e.PrevPenSize(1); }, "PenSize,1"},
         {"pen style", [](DrawEngine& e) { e.PrevPenStyle("psDot"); }, "PenStyle,psDot"},
         {"picture", [](DrawEngine& e) { e.PrevPicture("a.bmp", 0, 0, 1, 1); },
-         "Picture,a.bmp, 0.00000000000000E+0000, 0.00000000000000E+0000, 1.00000000000000E+0000, "
-         "1.00000000000000E+0000"},
+         "Picture,a.bmp, 0.00000000000000E+0000, 0.00000000000000E+0000, 1.00000000000000E+0000, 1.00000000000000E+0000"},
         {"header", [](DrawEngine& e) { e.PrevHeader("H", 3, 0, 0); },
          "Header,\"H\",3, 0.00000000000000E+0000, 0.00000000000000E+0000"},
         {"footer", [](DrawEngine& e) { e.PrevFooter("F", -1, 0, 0); },

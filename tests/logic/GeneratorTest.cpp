@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 using namespace veridi;
 using veridi::test::FakePrompts;
@@ -48,15 +49,16 @@ TEST(DrawOperand, EqualBoundsGiveThatValueForEveryD) {
 
 TEST(DrawOperand, UniformDrawCoversTheWholeRangeAndNothingElse) {
     RandomSource random(2);
-    std::vector<int> seen(11, 0);
+    std::map<qint32, int> seen;
     for (int i = 0; i < 11000; ++i) {
         const qint32 v = DrawOperand(-5, 5, 0, random);
         ASSERT_GE(v, -5);
         ASSERT_LE(v, 5);
-        ++seen[size_t(v + 5)];
+        ++seen[v];
     }
-    for (int count : seen)
-        EXPECT_GT(count, 700); // 1000 expected for each value
+    ASSERT_EQ(seen.size(), 11u);
+    for (const auto& [value, count] : seen)
+        EXPECT_GT(count, 700) << value; // 1000 expected for each value
 }
 
 TEST(DrawOperand, UniformDrawSpansTheFull32BitRange) {

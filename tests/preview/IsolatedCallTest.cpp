@@ -18,7 +18,7 @@ struct IsolationRow {
 };
 
 TEST(RunIsolated, GivesTheResultOrNothingWhenTheWorkFails) {
-    const QByteArray big(3 << 20, 'x'); // more than a pipe holds at once
+    QByteArray big(3 << 20, 'x'); // more than a pipe holds at once
     const IsolationLimits limits{std::chrono::milliseconds(2000), qint64(64) << 20, qint64(4) << 20};
     const IsolationRow rows[] = {
         {"plain result", [] { return QByteArray("<svg/>"); }, QByteArray("<svg/>")},
@@ -43,6 +43,7 @@ TEST(RunIsolated, GivesTheResultOrNothingWhenTheWorkFails) {
         {"runaway allocation",
          [] {
              std::vector<std::vector<char>> blocks;
+             blocks.reserve(64);
              for (int i = 0; i < 64; ++i)
                  blocks.emplace_back(std::size_t(64) << 20, 'z');
              return QByteArray("allocated");

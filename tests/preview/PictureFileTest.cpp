@@ -87,7 +87,7 @@ struct EmptyRow {
 
 TEST(LoadPictureFile, UnknownCorruptOrHostilePicturesGiveAnEmptySlot) {
     const QByteArray noiseJpeg = encodeJpeg(test::noiseImage(64, 64), 90);
-    const QByteArray bmp = test::qtEncoded(filledImage(4, 4, Qt::red), "BMP");
+    QByteArray bmp = test::qtEncoded(filledImage(4, 4, Qt::red), "BMP");
     const EmptyRow rows[] = {
         {"png is not a picture extension", "p.png",
          [] { return test::qtEncoded(filledImage(4, 4, Qt::red), "PNG"); }},
@@ -112,7 +112,8 @@ TEST(LoadPictureFile, UnknownCorruptOrHostilePicturesGiveAnEmptySlot) {
              return test::withTiffSize(test::qtEncoded(filledImage(4, 4, Qt::red), "TIFF"), 60000, 60000);
          }},
         {"random bytes named .tif", "r.tif", [] { return test::randomBytes(4096, 4); }},
-        {"random bytes behind a TIFF start", "s.tif", [] { return "II*\0" + test::randomBytes(4096, 5); }},
+        {"random bytes behind a TIFF start", "s.tif",
+         [] { return QByteArray("II*\0", 4) + test::randomBytes(4096, 5); }},
         {"random bytes named .ico", "r.ico", [] { return test::randomBytes(4096, 6); }},
         {"random bytes named .wmf", "r.wmf", [] { return test::randomBytes(4096, 7); }},
         {"random bytes named .emf", "r.emf", [] { return test::randomBytes(4096, 8); }},

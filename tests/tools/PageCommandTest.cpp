@@ -254,7 +254,7 @@ TEST(PageCommand, BadInputGivesOneLineAndStatusTwo) {
     for (int i = 0; i < 10001; ++i)
         many += "1\t1\n";
     folder.write("many.txt", many);
-    folder.write("big.txt", QByteArray(2 * 1024 * 1024, '1') + "\t1\n");
+    folder.write("big.txt", QByteArray(qsizetype{2} * 1024 * 1024, '1') + "\t1\n");
     folder.write("empty.txt", "");
     const QList<QStringList> rows = {
         {},
