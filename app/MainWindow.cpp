@@ -244,7 +244,7 @@ void TForm1::applyGridCheck(const GridCheck& check, QLineEdit* box, const QStrin
         box->setText(remembered);
         return;
     }
-    EdtTotal->setText(QString::number(check.total));
+    EdtTotal->setText(check.total ? QString::number(*check.total) : QString());
     field = check.value;
 }
 

@@ -15,12 +15,16 @@ std::optional<QString> checkRangeBox(bool isMinimum, const QString& text, const 
 struct GridCheck {
     std::optional<QString> message;
     qint32 value = 0; // the accepted rows or columns
-    qint32 total = 0; // rows × columns
+    // rows × columns; nothing while the other box is itself outside its limits.
+    std::optional<qint32> total = std::nullopt;
 };
 
 // The rows box against the columns box, and the columns box against the rows box.
 GridCheck checkRows(const QString& rowsText, const QString& colsText);
 GridCheck checkCols(const QString& colsText, const QString& rowsText);
+
+// A grid that can be laid out, or the message of the first limit it breaks.
+std::optional<QString> checkWholeGrid(qint32 rows, qint32 cols);
 
 // A range box read as the generator reads it: a text that is not an integer counts as 1 for a
 // minimum and 100 for a maximum.

@@ -52,4 +52,20 @@ TEST(EntryChecks, RowsAndColumns) {
     // The other box counts as its default when it is not a number: 10 rows, 1 column.
     EXPECT_EQ(checkCols(u"3"_qs, u"junk"_qs).message, total);
     EXPECT_EQ(checkRows(u"7"_qs, u"junk"_qs).total, 7);
+
+    // A hand-edited Row=0 with Col=1000: each box can still be mended while the other is wrong.
+    const GridCheck rowsMended = checkRows(u"5"_qs, u"1000"_qs);
+    EXPECT_FALSE(rowsMended.message);
+    EXPECT_EQ(rowsMended.value, 5);
+    EXPECT_FALSE(rowsMended.total);
+    EXPECT_FALSE(checkCols(u"4"_qs, u"0"_qs).message);
+    EXPECT_EQ(checkCols(u"4"_qs, u"6"_qs).message, total) << "once mended, the other box counts again";
+}
+
+TEST(EntryChecks, WholeGridNamesTheFirstLimitItBreaks) {
+    EXPECT_EQ(checkWholeGrid(0, 1000), QStringLiteral("行は１以上１０以下でなければなりません"));
+    EXPECT_EQ(checkWholeGrid(5, 1000), QStringLiteral("列は１以上４以下でなければなりません"));
+    EXPECT_EQ(checkWholeGrid(10, 3), QStringLiteral("問題数は１以上２０以下でなければなりません"));
+    EXPECT_FALSE(checkWholeGrid(10, 2));
+    EXPECT_FALSE(checkWholeGrid(1, 1));
 }
