@@ -40,11 +40,16 @@ DrawFont SheetComposer::examFont(const ExamFontSpec& stored) {
     return font;
 }
 
+DrawFont SheetComposer::pageStartFont() {
+    DrawFont font;
+    font.name = QStringLiteral("ＭＳ Ｐゴシック");
+    font.size = 9;
+    font.color = Qt::black;
+    return font;
+}
+
 void SheetComposer::ResetCurFont() {
-    CurFont = DrawFont();
-    CurFont.name = QStringLiteral("ＭＳ Ｐゴシック");
-    CurFont.size = 9;
-    CurFont.color = Qt::black;
+    CurFont = pageStartFont();
 }
 
 void SheetComposer::PageStrToFont(const TPageStr& ps, DrawFont& F) const {
@@ -94,7 +99,9 @@ void SheetComposer::ComposeSheet(int mode, Input input) {
     engine_.PrevFooter(headerText(s.sFooter), engine_.Footer.psPos, num(engine_.Footer.psX),
                        num(engine_.Footer.psY));
 
-    // Measured in whatever font the engine's canvases carry from earlier work.
+    // Measured in the font every page starts with, never in one an earlier page left on the
+    // measuring canvases: the same settings and problems always give the same page.
+    engine_.SetFontSets(pageStartFont());
     const Real h = engine_.GetHeight(u' ' + s.sDateTime + u' ');
     engine_.SetFontSets(F);
 

@@ -50,6 +50,8 @@ public:
 
     // The problem font of the settings as the engine keeps fonts.
     static DrawFont examFont(const ExamFontSpec& stored);
+    // The interpreter's font at the start of every page.
+    static DrawFont pageStartFont();
 
 private:
     QString headerText(const QString& text) const;

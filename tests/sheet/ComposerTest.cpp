@@ -239,6 +239,19 @@ TEST(Composer, MarginsAreRaisedNeverLowered) {
     EXPECT_EQ(h.settings.WindowBottom, 12);
 }
 
+TEST(Composer, PageDependsOnNothingComposedBefore) {
+    // Composing leaves the problem font on the measuring canvases; the next page must not
+    // measure its margin in it.
+    ComposerHarness h;
+    h.settings.FntExam.Size = 40;
+    h.problems = {{"1", "2"}, {"3", "4"}, {"4", "6"}};
+    const std::string first = h.compose(SheetComposer::Problems).join(u'\n').toStdString();
+    const double raisedTop = h.settings.WindowTop;
+    h.compose(SheetComposer::Answers);
+    EXPECT_EQ(h.compose(SheetComposer::Problems).join(u'\n').toStdString(), first);
+    EXPECT_EQ(h.settings.WindowTop, raisedTop) << "the raised margin is a fixed point";
+}
+
 TEST(Composer, FontCommandsOnlyForWhatChanges) {
     ComposerHarness h;
     h.composer.EmitFontChange(h.composer.CurFont);
