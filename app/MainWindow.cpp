@@ -13,13 +13,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -37,13 +36,6 @@ ExamFontSpec fontSpecOf(const QFont& font) {
     taken.Bold = font.bold();
     taken.Italic = font.italic();
     return taken;
-}
-
-// Focus that comes and goes with the whole window (another window activated, the menu bar, a
-// menu or a message box opened) is no entering or leaving of a box.
-bool movesBetweenControls(const QFocusEvent* event) {
-    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason &&
-           event->reason() != Qt::MenuBarFocusReason;
 }
 
 QStringList listLines(const QPlainTextEdit* memo) {
@@ -186,26 +178,30 @@ bool TForm1::isCheckedBox(const QObject* object) const {
            object == EdtMin2 || object == EdtMax2;
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (isCheckedBox(watched) && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        const auto* focus = static_cast<QFocusEvent*>(event);
-        auto* box = static_cast<QLineEdit*>(watched);
-        if (movesBetweenControls(focus)) {
-            if (event->type() == QEvent::FocusIn) {
-                EdtTmp = box->text();
-            } else {
-                // The check runs once the focus has settled on its new control, so that its
-                // message box does not interrupt the move; the entry text goes with it.
-                QPointer<QLineEdit> left(box);
-                const QString remembered = EdtTmp;
-                QTimer::singleShot(0, this, [this, left, remembered] {
-                    if (left)
-                        runExitCheck(left, remembered);
-                });
-            }
-        }
+void TForm1::focusMoved(QWidget* now) {
+    // Focus in another window (a message box, the preview), in a menu or on the menu bar leaves
+    // the entered box entered; landing on any other control of this window leaves it, however
+    // the focus got there: a click into the inactive window brings it with the activation.
+    if (!now || now->window() != this || qobject_cast<QMenuBar*>(now) || now == enteredBox_)
+        return;
+    if (enteredBox_) {
+        // The check runs once the focus has settled on its new control, so that its message
+        // box does not interrupt the move.
+        pendingExit_ = PendingExit{enteredBox_, EdtTmp};
+        QTimer::singleShot(0, this, &TForm1::runLeftBoxCheck);
     }
-    return QMainWindow::eventFilter(watched, event);
+    enteredBox_ = isCheckedBox(now) ? static_cast<QLineEdit*>(now) : nullptr;
+    if (enteredBox_)
+        EdtTmp = enteredBox_->text();
+}
+
+void TForm1::runLeftBoxCheck() {
+    if (!pendingExit_)
+        return;
+    const PendingExit left = *pendingExit_;
+    pendingExit_.reset();
+    if (left.box)
+        runExitCheck(left.box, left.remembered);
 }
 
 void TForm1::runExitCheck(QLineEdit* box, const QString& remembered) {
@@ -249,11 +245,14 @@ void TForm1::applyGridCheck(const GridCheck& check, QLineEdit* box, const QStrin
 }
 
 void TForm1::runPendingExit() {
+    runLeftBoxCheck();
+    if (enteredBox_) {
+        runExitCheck(enteredBox_, EdtTmp);
+        // Still entered: a later leaving is checked against what stands now.
+        EdtTmp = enteredBox_->text();
+    }
     QWidget* focused = QApplication::focusWidget();
-    if (isCheckedBox(focused))
-        runExitCheck(static_cast<QLineEdit*>(focused), EdtTmp);
-    else if (focused == EdtPageTitle || focused == EdtSubTitle || focused == EdtHeader ||
-             focused == EdtFooter)
+    if (focused == EdtPageTitle || focused == EdtSubTitle || focused == EdtHeader || focused == EdtFooter)
         EdtPageTextExit(static_cast<QLineEdit*>(focused));
 }
 
@@ -270,6 +269,11 @@ void TForm1::EdtPageTextExit(QLineEdit* box) {
 
 void TForm1::BtnMakeClick() {
     runPendingExit();
+    // Only a settings file edited by hand can hold such a grid; the boxes show how to mend it.
+    if (const auto why = checkWholeGrid(Sets.ExamRowN, Sets.ExamColN)) {
+        prompts_.message(*why, Prompts::Icon::Warning);
+        return;
+    }
 
     GeneratorSettings s;
     s.operation = Operation(TabControl1->currentIndex());

@@ -7,8 +7,10 @@
 #include "WorksheetSettings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -104,7 +106,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -114,6 +115,11 @@ private:
 
     void buildControls();
     void buildMenus();
+    // A checked box is entered when the focus lands on it and left when the focus lands on
+    // another control of this window.
+    void focusMoved(QWidget* now);
+    // The check of the box left last, if it has not run yet.
+    void runLeftBoxCheck();
     // The check of a box that is left; remembered is the text it had on entry.
     void runExitCheck(QLineEdit* box, const QString& remembered);
     // An accelerator runs its action while a box keeps the focus; what leaving the box would
@@ -133,6 +139,12 @@ private:
     IniFile ini_;
     RandomSource& random_;
     QActionGroup* domainGroup_ = nullptr;
+    QPointer<QLineEdit> enteredBox_;
+    struct PendingExit {
+        QPointer<QLineEdit> box;
+        QString remembered;
+    };
+    std::optional<PendingExit> pendingExit_;
     std::unique_ptr<SheetComposer> composer_;
 };
 

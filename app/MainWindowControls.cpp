@@ -4,6 +4,7 @@
 #include "OperationNames.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -185,8 +186,7 @@ void TForm1::buildControls() {
     grid->addWidget(show, 2, 1, Qt::AlignLeft);
     grid->setRowStretch(3, 1);
 
-    for (QLineEdit* box : {EdtRow, EdtCol, EdtMin1, EdtMax1, EdtMin2, EdtMax2})
-        box->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
 
     connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
     connect(BtnMake, &QPushButton::clicked, this, &TForm1::BtnMakeClick);

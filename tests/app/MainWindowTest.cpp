@@ -176,6 +176,45 @@ TEST_F(MainWindowTest, OpeningTheMenuBarIsNoLeavingOfTheBox) {
     EXPECT_EQ(form->EdtMax1->text(), u"100"_qs);
 }
 
+TEST_F(MainWindowTest, ABoxEnteredWithTheWindowsActivationGetsBackItsOwnText) {
+    open();
+    form->EdtMin2->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    // A click into the inactive window: the box gets the focus with the window's activation.
+    form->EdtMax2->setFocus(Qt::ActiveWindowFocusReason);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QCoreApplication::processEvents();
+    form->EdtMax2->setText(u"abc"_qs);
+    form->EdtMin1->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("数を入力して下さい")}));
+    EXPECT_EQ(form->EdtMax2->text(), u"100"_qs);
+    EXPECT_EQ(form->EdtMin2->text(), u"1"_qs);
+}
+
+TEST_F(MainWindowTest, AGridOutsideItsLimitsIsMendedBoxByBoxAndNeverMadeSilently) {
+    IniFile ini(path);
+    ASSERT_TRUE(ini.writeInteger(u"Exam"_qs, u"Row"_qs, 0));
+    ASSERT_TRUE(ini.writeInteger(u"Exam"_qs, u"Col"_qs, 1000));
+    open();
+    form->BtnMakeClick();
+    EXPECT_EQ(prompts.messages, QStringList({QStringLiteral("行は１以上１０以下でなければなりません")}));
+    EXPECT_TRUE(form->Memo1->toPlainText().isEmpty());
+
+    prompts.messages.clear();
+    typeInto(form->EdtRow, u"5"_qs, form->EdtCol);
+    typeInto(form->EdtCol, u"4"_qs, form->EdtMin1);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(form->EdtTotal->text(), u"20"_qs);
+    form->BtnMakeClick();
+    EXPECT_EQ(form->Memo1->toPlainText().split(u'\n', Qt::SkipEmptyParts).size(), 20);
+}
+
 TEST_F(MainWindowTest, MakeThenRecalculateOnAnotherTab) {
     open();
     form->TabControl1->setCurrentIndex(1);
