@@ -57,7 +57,7 @@ TFrmPrev::~TFrmPrev() {
 }
 
 void TFrmPrev::buildMenus() {
-    const auto item = [this](QMenu* menu, const char16_t* caption, const char* name) {
+    const auto item = [](QMenu* menu, const char16_t* caption, const char* name) {
         QAction* action = menu->addAction(QString::fromUtf16(caption));
         action->setObjectName(QLatin1String(name));
         return action;
