@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "BoxEntries.h"
 
 #include "EntryChecks.h"
 #include "Generator.h"
@@ -17,12 +18,10 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
-#include <QTimer>
 
 namespace veridi {
 namespace {
@@ -173,37 +172,6 @@ void TForm1::TabControl1Change() {
     Memo3->clear();
 }
 
-bool TForm1::isCheckedBox(const QObject* object) const {
-    return object == EdtRow || object == EdtCol || object == EdtMin1 || object == EdtMax1 ||
-           object == EdtMin2 || object == EdtMax2;
-}
-
-void TForm1::focusMoved(QWidget* now) {
-    // Focus in another window (a message box, the preview), in a menu or on the menu bar leaves
-    // the entered box entered; landing on any other control of this window leaves it, however
-    // the focus got there: a click into the inactive window brings it with the activation.
-    if (!now || now->window() != this || qobject_cast<QMenuBar*>(now) || now == enteredBox_)
-        return;
-    if (enteredBox_) {
-        // The check runs once the focus has settled on its new control, so that its message
-        // box does not interrupt the move.
-        pendingExit_ = PendingExit{enteredBox_, EdtTmp};
-        QTimer::singleShot(0, this, &TForm1::runLeftBoxCheck);
-    }
-    enteredBox_ = isCheckedBox(now) ? static_cast<QLineEdit*>(now) : nullptr;
-    if (enteredBox_)
-        EdtTmp = enteredBox_->text();
-}
-
-void TForm1::runLeftBoxCheck() {
-    if (!pendingExit_)
-        return;
-    const PendingExit left = *pendingExit_;
-    pendingExit_.reset();
-    if (left.box)
-        runExitCheck(left.box, left.remembered);
-}
-
 void TForm1::runExitCheck(QLineEdit* box, const QString& remembered) {
     if (box == EdtRow)
         EdtRowExit(remembered);
@@ -245,12 +213,7 @@ void TForm1::applyGridCheck(const GridCheck& check, QLineEdit* box, const QStrin
 }
 
 void TForm1::runPendingExit() {
-    runLeftBoxCheck();
-    if (enteredBox_) {
-        runExitCheck(enteredBox_, EdtTmp);
-        // Still entered: a later leaving is checked against what stands now.
-        EdtTmp = enteredBox_->text();
-    }
+    entries_->settle();
     QWidget* focused = QApplication::focusWidget();
     if (focused == EdtPageTitle || focused == EdtSubTitle || focused == EdtHeader || focused == EdtFooter)
         EdtPageTextExit(static_cast<QLineEdit*>(focused));

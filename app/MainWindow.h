@@ -7,10 +7,8 @@
 #include "WorksheetSettings.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <memory>
-#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -23,6 +21,7 @@ class QTabBar;
 
 namespace veridi {
 
+class BoxEntries;
 class Prompts;
 class SheetComposer;
 class TFrmPrev;
@@ -83,8 +82,6 @@ public:
 
     WorksheetSettings Sets;
     TPageStr DateTime;
-    // The text of the box that has the focus, as it was when the box was entered.
-    QString EdtTmp;
 
     void TabControl1Change();
     void BtnMakeClick();
@@ -115,11 +112,6 @@ private:
 
     void buildControls();
     void buildMenus();
-    // A checked box is entered when the focus lands on it and left when the focus lands on
-    // another control of this window.
-    void focusMoved(QWidget* now);
-    // The check of the box left last, if it has not run yet.
-    void runLeftBoxCheck();
     // The check of a box that is left; remembered is the text it had on entry.
     void runExitCheck(QLineEdit* box, const QString& remembered);
     // An accelerator runs its action while a box keeps the focus; what leaving the box would
@@ -133,18 +125,13 @@ private:
     // A rejected rows or columns value is reported and the box restored; an accepted one is
     // stored in field and the total shown.
     void applyGridCheck(const GridCheck& check, QLineEdit* box, const QString& remembered, qint32& field);
-    bool isCheckedBox(const QObject* object) const;
 
     Prompts& prompts_;
     IniFile ini_;
     RandomSource& random_;
     QActionGroup* domainGroup_ = nullptr;
-    QPointer<QLineEdit> enteredBox_;
-    struct PendingExit {
-        QPointer<QLineEdit> box;
-        QString remembered;
-    };
-    std::optional<PendingExit> pendingExit_;
+    // The checked boxes' entering and leaving; it keeps each box's text as it was on entry.
+    BoxEntries* entries_ = nullptr;
     std::unique_ptr<SheetComposer> composer_;
 };
 

@@ -1,10 +1,10 @@
 // The controls and menus of the main window, laid out as the form design places them.
+#include "BoxEntries.h"
 #include "MainWindow.h"
 
 #include "OperationNames.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -186,7 +186,9 @@ void TForm1::buildControls() {
     grid->addWidget(show, 2, 1, Qt::AlignLeft);
     grid->setRowStretch(3, 1);
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+    entries_ =
+        new BoxEntries(this, {EdtRow, EdtCol, EdtMin1, EdtMax1, EdtMin2, EdtMax2},
+                       [this](QLineEdit* box, const QString& entryText) { runExitCheck(box, entryText); });
 
     connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
     connect(BtnMake, &QPushButton::clicked, this, &TForm1::BtnMakeClick);

@@ -1,5 +1,8 @@
 #include "NumberText.h"
 
+#include <QLocale>
+
+#include <cmath>
 #include <limits>
 
 namespace veridi {
@@ -53,6 +56,23 @@ std::optional<qint32> parseInteger32(QStringView text) {
     if (!value || *value < std::numeric_limits<qint32>::min() || *value > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return qint32(*value);
+}
+
+std::optional<double> parseDecimal(QStringView text) {
+    const QStringView number = text.trimmed();
+    // The C locale's reading, so that a comma is never taken for a decimal point or a thousands
+    // separator; it also
+    // accepts "inf" and "nan", which no margin or coordinate can be.
+    if (number.isEmpty() || !(number.front().isDigit() || number.front() == u'.' || number.front() == u'-' ||
+                              number.front() == u'+'))
+        return std::nullopt;
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = c.toDouble(number, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace veridi

@@ -14,4 +14,9 @@ std::optional<qint64> parseInteger64(QStringView text);
 // The same syntax limited to the signed 32-bit range.
 std::optional<qint32> parseInteger32(QStringView text);
 
+// A decimal number as the user types it: blanks around it, an optional sign, digits with an
+// optional fraction, an optional exponent ("12.5", "-3", "1e2"); nothing else may follow, and
+// infinities are not numbers.
+std::optional<double> parseDecimal(QStringView text);
+
 } // namespace veridi

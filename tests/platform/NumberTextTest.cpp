@@ -6,6 +6,7 @@
 
 #include <limits>
 
+using veridi::parseDecimal;
 using veridi::parseInteger32;
 using veridi::parseInteger64;
 
@@ -55,4 +56,30 @@ TEST(NumberText, Limits32BitValues) {
     EXPECT_EQ(parseInteger32(u"-2147483648"), std::numeric_limits<qint32>::min());
     EXPECT_EQ(parseInteger32(u"2147483648"), std::nullopt);
     EXPECT_EQ(parseInteger32(u"0x14"), 20);
+}
+
+TEST(NumberText, ReadsTypedDecimals) {
+    const struct {
+        const char16_t* text;
+        std::optional<double> value;
+    } rows[] = {
+        {u"0", 0.0},
+        {u"25.5", 25.5},
+        {u" 12.5 ", 12.5},
+        {u"-3", -3.0},
+        {u"+2", 2.0},
+        {u".5", 0.5},
+        {u"1e2", 100.0},
+        {u"", std::nullopt},
+        {u"abc", std::nullopt},
+        {u"7mm", std::nullopt},
+        {u"1,5", std::nullopt},
+        {u"1,000", std::nullopt},
+        {u"inf", std::nullopt},
+        {u"-inf", std::nullopt},
+        {u"nan", std::nullopt},
+        {u"1e400", std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(parseDecimal(row.text), row.value) << QString::fromUtf16(row.text).toStdString();
 }
