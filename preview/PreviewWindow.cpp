@@ -1,4 +1,5 @@
 #include "PreviewWindow.h"
+#include "PageStrDialog.h"
 
 #include "Choosers.h"
 #include "FileError.h"
@@ -8,8 +9,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -46,6 +50,7 @@ TFrmPrev::TFrmPrev(Prompts& prompts, Choosers& choosers, std::unique_ptr<Printer
     // The screen's resolution is the window's own; the printer is checked at once.
     doc_ = std::make_unique<PreviewDocument>(prompts_, printer_.get(), logicalDpiY(), IniFile(settingsPath));
     doc_->engine.pageImageChanged = [this] { showPageImages(); };
+    FrmPageStr = new TFrmPageStr(choosers_, this);
     H1->setChecked(doc_->pageStrTicks[0]);
     F1->setChecked(doc_->pageStrTicks[1]);
     T1->setChecked(doc_->pageStrTicks[2]);
@@ -100,6 +105,17 @@ void TFrmPrev::buildMenus() {
     E1 = item(EditMenu, u"文字入力(&E)", "E1");
     for (QAction* checkable : {H1, F1, T1, S1, E1})
         checkable->setCheckable(true);
+    // Choosing the item does not toggle its tick: only a confirmed text sets it.
+    const auto pageStringItem = [this](QAction* action, bool (TFrmPrev::*edit)()) {
+        connect(action, &QAction::triggered, this, [this, action, edit](bool checked) {
+            action->setChecked(!checked);
+            (this->*edit)();
+        });
+    };
+    pageStringItem(H1, &TFrmPrev::Set_SetOfHeader);
+    pageStringItem(F1, &TFrmPrev::Set_SetOfFooter);
+    pageStringItem(T1, &TFrmPrev::Set_SetOfPageTitle);
+    pageStringItem(S1, &TFrmPrev::Set_SetOfSubTitle);
 
     ViewMenu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     Scale1 = item(ViewMenu, u"メモリ(&S)", "Scale1");
@@ -194,6 +210,82 @@ void TFrmPrev::showPageImages() {
     Image2->setPixmap(QPixmap::fromImage(doc_->engine.Image2));
     Image1->setVisible(oneToOne);
     Image2->setVisible(!oneToOne);
+}
+
+void TFrmPrev::SetStrSet(const TPageStr& cPageStr) {
+    FrmPageStr->StrFont.setFamily(cPageStr.psName);
+    if (cPageStr.psSize > 0)
+        FrmPageStr->StrFont.setPointSize(cPageStr.psSize);
+    FrmPageStr->strSize = cPageStr.psSize;
+    FrmPageStr->StrFont.setBold(cPageStr.psBold);
+    FrmPageStr->StrFont.setItalic(cPageStr.psItalic);
+    FrmPageStr->Edit1->setText(cPageStr.psStr);
+    FrmPageStr->CheckBox1->setChecked(cPageStr.psBold);
+    FrmPageStr->CheckBox2->setChecked(cPageStr.psItalic);
+    // A mode outside the list selects nothing, and is then stored as -1.
+    FrmPageStr->ComboBox1->setCurrentIndex(
+        cPageStr.psPos >= 0 && cPageStr.psPos < FrmPageStr->ComboBox1->count() ? cPageStr.psPos : -1);
+    FrmPageStr->EdtX->setText(cPageStr.psX);
+    FrmPageStr->EdtY->setText(cPageStr.psY);
+}
+
+void TFrmPrev::GetStrSet(TPageStr& vPageStr) {
+    vPageStr.psStr = FrmPageStr->Edit1->text();
+    vPageStr.psName = FrmPageStr->StrFont.family();
+    vPageStr.psBold = FrmPageStr->CheckBox1->isChecked();
+    vPageStr.psItalic = FrmPageStr->CheckBox2->isChecked();
+    vPageStr.psPos = FrmPageStr->ComboBox1->currentIndex();
+    vPageStr.psSize = FrmPageStr->strSize;
+    vPageStr.psX = FrmPageStr->EdtX->text();
+    vPageStr.psY = FrmPageStr->EdtY->text();
+}
+
+bool TFrmPrev::editPageStr(const QString& caption, TPageStr& record) {
+    FrmPageStr->setWindowTitle(caption);
+    SetStrSet(record);
+    if (!FrmPageStr->run())
+        return false;
+    GetStrSet(record);
+    return true;
+}
+
+bool TFrmPrev::editPageStrOfPage(int index) {
+    struct PageString {
+        const char16_t* caption;
+        TPageStr DrawEngine::*record;
+        QAction* TFrmPrev::*item;
+    };
+    static constexpr PageString kPageStrings[] = {
+        {u"ヘッダーの設定", &DrawEngine::Header, &TFrmPrev::H1},
+        {u"フッターの設定", &DrawEngine::Footer, &TFrmPrev::F1},
+        {u"タイトルの設定", &DrawEngine::PageTitle, &TFrmPrev::T1},
+        {u"サブタイトルの設定", &DrawEngine::SubTitle, &TFrmPrev::S1},
+    };
+    const PageString& ps = kPageStrings[index];
+    if (!editPageStr(QString::fromUtf16(ps.caption), doc_->engine.*ps.record))
+        return false;
+    // A confirmed text ticks the item; nothing here takes a tick away.
+    if (!(doc_->engine.*ps.record).psStr.isEmpty()) {
+        doc_->pageStrTicks[size_t(index)] = true;
+        (this->*ps.item)->setChecked(true);
+    }
+    return true;
+}
+
+bool TFrmPrev::Set_SetOfHeader() {
+    return editPageStrOfPage(0);
+}
+
+bool TFrmPrev::Set_SetOfFooter() {
+    return editPageStrOfPage(1);
+}
+
+bool TFrmPrev::Set_SetOfPageTitle() {
+    return editPageStrOfPage(2);
+}
+
+bool TFrmPrev::Set_SetOfSubTitle() {
+    return editPageStrOfPage(3);
 }
 
 void TFrmPrev::updateChecks() {

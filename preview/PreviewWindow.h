@@ -16,6 +16,7 @@ namespace veridi {
 class Choosers;
 class PrinterDevice;
 class Prompts;
+class TFrmPageStr;
 
 // The preview window: the page as the engine draws it, at 1:1 or fitted to the window, with
 // the file, view and printing menus. Everything with a branch lives in the preview document.
@@ -78,6 +79,20 @@ public:
     void SetPrinter();
     void PrintOut();
 
+    // The page string dialog, made once with the window and used for every page string.
+    TFrmPageStr* FrmPageStr = nullptr;
+    // Loads a record into the dialog, and the dialog back into a record.
+    void SetStrSet(const TPageStr& cPageStr);
+    void GetStrSet(TPageStr& vPageStr);
+    // The dialog for one page string under caption; true when the user confirmed, and only then
+    // is the record changed.
+    bool editPageStr(const QString& caption, TPageStr& record);
+    // The dialog for the page's four page strings; a confirmed text ticks the edit menu's item.
+    bool Set_SetOfHeader();
+    bool Set_SetOfFooter();
+    bool Set_SetOfPageTitle();
+    bool Set_SetOfSubTitle();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -87,6 +102,9 @@ private:
     void buildMenus();
     void showPageImages();
     void updateChecks();
+    // One of the page's page strings, in the order of the document's ticks: header, footer,
+    // title, subtitle.
+    bool editPageStrOfPage(int index);
     QSize clientSize() const;
     // A platform error inside a handler ends the handler and is reported.
     template <typename Action> void reporting(Action action);
