@@ -1,7 +1,9 @@
 #include "MainWindow.h"
 #include "BoxEntries.h"
 
+#include "DistributionDialog.h"
 #include "EntryChecks.h"
+#include "ExamFont.h"
 #include "Generator.h"
 #include "OperationNames.h"
 #include "PageDefaults.h"
@@ -10,6 +12,7 @@
 #include "Prompts.h"
 #include "Recalculation.h"
 #include "SheetComposer.h"
+#include "StyleDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,15 +31,6 @@ namespace {
 
 const QString kDateTimeSection = QStringLiteral("DateTime");
 
-ExamFontSpec fontSpecOf(const QFont& font) {
-    ExamFontSpec taken;
-    taken.Name = font.family();
-    taken.Size = font.pointSize();
-    taken.Bold = font.bold();
-    taken.Italic = font.italic();
-    return taken;
-}
-
 QStringList listLines(const QPlainTextEdit* memo) {
     return linesOf(memo->toPlainText());
 }
@@ -47,8 +41,10 @@ void setListLines(QPlainTextEdit* memo, const QStringList& lines) {
 
 } // namespace
 
-TForm1::TForm1(Prompts& prompts, const QString& settingsPath, RandomSource& random, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts), ini_(settingsPath), random_(random) {
+TForm1::TForm1(Prompts& prompts, Choosers& choosers, Links& links, const QString& settingsPath,
+               RandomSource& random, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), choosers_(choosers), links_(links), ini_(settingsPath),
+      random_(random) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("自然数の加減乗除"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -56,6 +52,7 @@ TForm1::TForm1(Prompts& prompts, const QString& settingsPath, RandomSource& rand
     buildControls();
     buildMenus();
     FormCreate();
+    FrmRndD = new TFrmRndD(prompts_, links_, this);
 }
 
 TForm1::~TForm1() {
@@ -68,6 +65,7 @@ void TForm1::setPreview(TFrmPrev* preview) {
     FrmPrev = preview;
     composer_ =
         std::make_unique<SheetComposer>(preview->engine(), [preview] { preview->PrevUpDateProgram(); });
+    FrmStyle = new TFrmStyle(Sets, prompts_, choosers_, links_, this);
 }
 
 void TForm1::FormCreate() {
@@ -86,7 +84,7 @@ void TForm1::FormCreate() {
 void TForm1::FormShow() {
     if (FrmPrev)
         FrmPrev->SetCopyright(pageNote());
-    LoadIniSets(ini_, Sets, fontSpecOf(font()));
+    LoadIniSets(ini_, Sets, examFontOf(font()));
     if (FrmPrev)
         FrmPrev->update();
 
@@ -310,6 +308,54 @@ void TForm1::CBoxRestClick() {
 
 void TForm1::Exit1Click() {
     close();
+}
+
+void TForm1::Style1Click() {
+    runPendingExit();
+    FrmStyle->run();
+    EdtRow->setText(QString::number(Sets.ExamRowN));
+    EdtCol->setText(QString::number(Sets.ExamColN));
+    EdtTotal->setText(QString::number(Sets.ExamRowN * Sets.ExamColN));
+}
+
+void TForm1::editPageText(QLineEdit* box, QString& stored, TPageStr& record, bool (TFrmPrev::*edit)()) {
+    record.psStr = box->text();
+    (FrmPrev->*edit)();
+    box->setText(record.psStr);
+    stored = box->text();
+    record.psStr.clear();
+}
+
+void TForm1::BtnTitleClick() {
+    editPageText(EdtPageTitle, Sets.sPageTitle, FrmPrev->engine().PageTitle, &TFrmPrev::Set_SetOfPageTitle);
+}
+
+void TForm1::BtnSubTitleClick() {
+    editPageText(EdtSubTitle, Sets.sSubTitle, FrmPrev->engine().SubTitle, &TFrmPrev::Set_SetOfSubTitle);
+}
+
+void TForm1::BtnHeaderClick() {
+    editPageText(EdtHeader, Sets.sHeader, FrmPrev->engine().Header, &TFrmPrev::Set_SetOfHeader);
+}
+
+void TForm1::BtnFooterClick() {
+    editPageText(EdtFooter, Sets.sFooter, FrmPrev->engine().Footer, &TFrmPrev::Set_SetOfFooter);
+}
+
+void TForm1::Set_SetOfDateTime() {
+    FrmPrev->editPageStr(QStringLiteral("日付の設定"), DateTime);
+}
+
+void TForm1::D1Click() {
+    DateTime.psStr = Sets.sDateTime;
+    Set_SetOfDateTime();
+    Sets.sDateTime = DateTime.psStr;
+    DateTime.psStr.clear();
+}
+
+void TForm1::R1Click() {
+    if (const auto D = FrmRndD->run(Sets.rnd_D))
+        Sets.rnd_D = *D;
 }
 
 void TForm1::N5Click() {

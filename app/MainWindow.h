@@ -22,9 +22,13 @@ class QTabBar;
 namespace veridi {
 
 class BoxEntries;
+class Choosers;
+class Links;
 class Prompts;
 class SheetComposer;
 class TFrmPrev;
+class TFrmRndD;
+class TFrmStyle;
 
 // The main window: the generator's inputs, the problem set and the worksheet settings. The
 // controls carry the names of the form design; the logic lives in the generator, the
@@ -33,13 +37,16 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    TForm1(Prompts& prompts, const QString& settingsPath, RandomSource& random, QWidget* parent = nullptr);
+    TForm1(Prompts& prompts, Choosers& choosers, Links& links, const QString& settingsPath,
+           RandomSource& random, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The preview window, created after the main window; the page buttons and the printing
-    // items work through it.
+    // The preview window, created after the main window; the page buttons, the printing items
+    // and the page strings' "設定" buttons work through it. The style dialog is made after it.
     void setPreview(TFrmPrev* preview);
     TFrmPrev* FrmPrev = nullptr;
+    TFrmRndD* FrmRndD = nullptr;
+    TFrmStyle* FrmStyle = nullptr;
 
     QTabBar* TabControl1 = nullptr;
     QLineEdit* EdtRow = nullptr;
@@ -70,12 +77,19 @@ public:
     QLineEdit* EdtSubTitle = nullptr;
     QLineEdit* EdtHeader = nullptr;
     QLineEdit* EdtFooter = nullptr;
+    QPushButton* BtnTitle = nullptr;
+    QPushButton* BtnSubTitle = nullptr;
+    QPushButton* BtnHeader = nullptr;
+    QPushButton* BtnFooter = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
+    QAction* Style1 = nullptr;
     QAction* S1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* Exit1 = nullptr;
+    QAction* D1 = nullptr;
     QAction* N5 = nullptr;
+    QAction* R1 = nullptr;
     QAction* P1 = nullptr;
     QAction* Z1 = nullptr;
     QAction* I1 = nullptr;
@@ -95,7 +109,15 @@ public:
     void CBoxNOneClick();
     void CBoxRestClick();
     void Exit1Click();
+    void Style1Click();
+    void BtnTitleClick();
+    void BtnSubTitleClick();
+    void BtnHeaderClick();
+    void BtnFooterClick();
+    void Set_SetOfDateTime();
+    void D1Click();
     void N5Click();
+    void R1Click();
     void P1Click();
     void Z1Click();
     void I1Click();
@@ -118,6 +140,9 @@ private:
     // do is done first.
     void runPendingExit();
     void EdtPageTextExit(QLineEdit* box);
+    // A page text's "設定": the preview's record takes the box's text, the dialog edits both,
+    // the box and the stored text take the result, and the record keeps only the format.
+    void editPageText(QLineEdit* box, QString& stored, TPageStr& record, bool (TFrmPrev::*edit)());
     void composePage(int mode);
     void EdtMin1Exit(QLineEdit* box, const QString& remembered);
     void EdtRowExit(const QString& remembered);
@@ -127,6 +152,8 @@ private:
     void applyGridCheck(const GridCheck& check, QLineEdit* box, const QString& remembered, qint32& field);
 
     Prompts& prompts_;
+    Choosers& choosers_;
+    Links& links_;
     IniFile ini_;
     RandomSource& random_;
     QActionGroup* domainGroup_ = nullptr;

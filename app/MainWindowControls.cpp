@@ -162,17 +162,25 @@ void TForm1::buildControls() {
     // "用紙": the page texts.
     auto* paper = new QGroupBox(QStringLiteral("用紙"), page);
     auto* paperGrid = new QGridLayout(paper);
-    const auto pageText = [paper, paperGrid](const QString& caption, const QString& name, int row) {
+    const auto pageText = [paper, paperGrid](const QString& caption, const QString& name,
+                                             QPushButton*& button, const QString& buttonName, int row) {
+        button = new QPushButton(QStringLiteral("設定"), paper);
+        button->setObjectName(buttonName);
         auto* box = new QLineEdit(paper);
         box->setObjectName(name);
         paperGrid->addWidget(new QLabel(caption, paper), row, 0);
-        paperGrid->addWidget(box, row, 1);
+        paperGrid->addWidget(button, row, 1);
+        paperGrid->addWidget(box, row, 2);
         return box;
     };
-    EdtPageTitle = pageText(QStringLiteral("タイトル"), QStringLiteral("EdtPageTitle"), 0);
-    EdtSubTitle = pageText(QStringLiteral("サブタイトル"), QStringLiteral("EdtSubTitle"), 1);
-    EdtHeader = pageText(QStringLiteral("ヘッダー"), QStringLiteral("EdtHeader"), 2);
-    EdtFooter = pageText(QStringLiteral("フッター"), QStringLiteral("EdtFooter"), 3);
+    EdtPageTitle = pageText(QStringLiteral("タイトル"), QStringLiteral("EdtPageTitle"), BtnTitle,
+                            QStringLiteral("BtnTitle"), 0);
+    EdtSubTitle = pageText(QStringLiteral("サブタイトル"), QStringLiteral("EdtSubTitle"), BtnSubTitle,
+                           QStringLiteral("BtnSubTitle"), 1);
+    EdtHeader = pageText(QStringLiteral("ヘッダー"), QStringLiteral("EdtHeader"), BtnHeader,
+                         QStringLiteral("BtnHeader"), 2);
+    EdtFooter = pageText(QStringLiteral("フッター"), QStringLiteral("EdtFooter"), BtnFooter,
+                         QStringLiteral("BtnFooter"), 3);
     grid->addWidget(paper, 2, 0);
 
     // "表示": the two pages.
@@ -196,6 +204,10 @@ void TForm1::buildControls() {
     connect(BtnCal, &QPushButton::clicked, this, &TForm1::BtnCalClick);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(BtnTitle, &QPushButton::clicked, this, &TForm1::BtnTitleClick);
+    connect(BtnSubTitle, &QPushButton::clicked, this, &TForm1::BtnSubTitleClick);
+    connect(BtnHeader, &QPushButton::clicked, this, &TForm1::BtnHeaderClick);
+    connect(BtnFooter, &QPushButton::clicked, this, &TForm1::BtnFooterClick);
     for (QLineEdit* box : {EdtPageTitle, EdtSubTitle, EdtHeader, EdtFooter})
         connect(box, &QLineEdit::editingFinished, this, [this, box] { EdtPageTextExit(box); });
     connect(CBoxNZero, &QCheckBox::toggled, this, &TForm1::CBoxNZeroClick);
@@ -205,6 +217,8 @@ void TForm1::buildControls() {
 
 void TForm1::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    Style1 = file->addAction(QStringLiteral("スタイル(&S)"), this, &TForm1::Style1Click);
+    Style1->setObjectName(QStringLiteral("Style1"));
     S1 = file->addAction(QStringLiteral("プリンタ設定(&S)"), this, &TForm1::S1Click);
     S1->setObjectName(QStringLiteral("S1"));
     Print1 = file->addAction(QStringLiteral("印刷(&P)"), this, &TForm1::Print1Click);
@@ -214,8 +228,13 @@ void TForm1::buildMenus() {
     Exit1->setObjectName(QStringLiteral("Exit1"));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
+    D1 = options->addAction(QStringLiteral("日時(&D)"), this, &TForm1::D1Click);
+    D1->setObjectName(QStringLiteral("D1"));
     N5 = options->addAction(QStringLiteral("名前(&N)"), this, &TForm1::N5Click);
     N5->setObjectName(QStringLiteral("N5"));
+    options->addSeparator();
+    R1 = options->addAction(QStringLiteral("乱数の振り方(&R)"), this, &TForm1::R1Click);
+    R1->setObjectName(QStringLiteral("R1"));
     options->addSeparator();
     domainGroup_ = new QActionGroup(this);
     P1 = options->addAction(QStringLiteral("自然数に限定(&P)"), this, &TForm1::P1Click);

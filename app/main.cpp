@@ -1,3 +1,4 @@
+#include "DesktopLinks.h"
 #include "Fonts.h"
 #include "MainWindow.h"
 #include "PreviewWindow.h"
@@ -17,7 +18,8 @@ int main(int argc, char* argv[]) {
     veridi::QtPrompts prompts(title);
     const QString settingsPath = veridi::settingsFilePath();
     veridi::RandomSource random = veridi::RandomSource::fromClock();
-    veridi::TForm1 form(prompts, settingsPath, random);
+    veridi::DesktopLinks links;
+    veridi::TForm1 form(prompts, prompts, links, settingsPath, random);
     prompts.setParent(&form);
     // The preview belongs to the main window and is destroyed with it.
     auto* preview =

@@ -1,11 +1,17 @@
+#include "DistributionDialog.h"
 #include "FakeChoosers.h"
+#include "FakeLinks.h"
 #include "FakePrompts.h"
 #include "ImagePrinter.h"
 #include "MainWindow.h"
+#include "ModalDriver.h"
+#include "PageStrDialog.h"
 #include "PreviewWindow.h"
 #include "SettingsFile.h"
+#include "StyleDialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,8 +24,11 @@
 
 using namespace veridi;
 using veridi::test::FakeChoosers;
+using veridi::test::FakeLinks;
 using veridi::test::FakePrompts;
 using veridi::test::SettingsFile;
+using veridi::test::typeInto;
+using veridi::test::whenModal;
 
 namespace {
 
@@ -29,13 +38,14 @@ protected:
     SettingsFile settingsFile;
     QString path = settingsFile.path();
     FakePrompts prompts;
+    FakeLinks links;
     FakeChoosers choosers;
     RandomSource random{3};
     ImagePrinter* printer = nullptr;
     std::unique_ptr<TForm1> form;
 
     void open() {
-        form = std::make_unique<TForm1>(prompts, path, random);
+        form = std::make_unique<TForm1>(prompts, choosers, links, path, random);
         auto device = std::make_unique<ImagePrinter>(600, 600, QSize(4760, 6814));
         printer = device.get();
         form->setPreview(new TFrmPrev(prompts, choosers, std::move(device), path, form.get()));
@@ -126,8 +136,73 @@ TEST_F(MainWindowPreviewTest, PageTextsGoToThePageAndToTheSettings) {
     form->EdtFooter->setText(QStringLiteral("%d"));
     form->close();
     form.reset();
-    form = std::make_unique<TForm1>(prompts, path, random);
+    form = std::make_unique<TForm1>(prompts, choosers, links, path, random);
     form->show();
     EXPECT_EQ(form->EdtPageTitle->text(), u"Sheet 3"_qs);
     EXPECT_EQ(form->EdtFooter->text(), QStringLiteral("%d"));
+}
+
+TEST_F(MainWindowPreviewTest, SetButtonsEditTheTextWithItsFormatAndTheRecordKeepsOnlyTheFormat) {
+    open();
+    form->EdtHeader->setText(u"クラス"_qs);
+    whenModal([this](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ヘッダーの設定"));
+        EXPECT_EQ(form->FrmPrev->FrmPageStr->Edit1->text(), u"クラス"_qs);
+        form->FrmPrev->FrmPageStr->Edit1->setText(u"%d"_qs);
+        form->FrmPrev->FrmPageStr->ComboBox1->setCurrentIndex(2);
+        form->FrmPrev->FrmPageStr->Button3->click();
+    });
+    form->BtnHeader->click();
+    EXPECT_EQ(form->EdtHeader->text(), u"クラス"_qs);
+    EXPECT_EQ(engine().Header.psPos, 0) << "Cancel leaves the format";
+
+    whenModal([this](QDialog&) {
+        form->FrmPrev->FrmPageStr->Edit1->setText(u"%d"_qs);
+        form->FrmPrev->FrmPageStr->ComboBox1->setCurrentIndex(2);
+        form->FrmPrev->FrmPageStr->Button2->click();
+    });
+    form->BtnHeader->click();
+    EXPECT_EQ(form->EdtHeader->text(), u"%d"_qs);
+    EXPECT_EQ(form->Sets.sHeader, u"%d"_qs);
+    EXPECT_EQ(engine().Header.psPos, 2);
+    EXPECT_TRUE(engine().Header.psStr.isEmpty());
+
+    form->Sets.sDateTime = u" 月 日"_qs;
+    whenModal([this](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("日付の設定"));
+        form->FrmPrev->FrmPageStr->Edit1->setText(u"日付"_qs);
+        form->FrmPrev->FrmPageStr->Button2->click();
+    });
+    form->D1->trigger();
+    EXPECT_EQ(form->Sets.sDateTime, u"日付"_qs);
+    EXPECT_TRUE(form->DateTime.psStr.isEmpty());
+}
+
+TEST_F(MainWindowPreviewTest, StyleAndDistributionDialogsChangeWhatIsMade) {
+    open();
+    whenModal([this](QDialog&) {
+        typeInto(form->FrmStyle->EdtRow, u"5"_qs, form->FrmStyle->EdtCol);
+        typeInto(form->FrmStyle->EdtCol, u"4"_qs, form->FrmStyle->EdtRow);
+        form->FrmStyle->BtnOK->click();
+    });
+    form->Style1->trigger();
+    EXPECT_EQ(form->EdtRow->text(), u"5"_qs);
+    EXPECT_EQ(form->EdtCol->text(), u"4"_qs);
+    EXPECT_EQ(form->EdtTotal->text(), u"20"_qs);
+
+    // D = -3 draws the operands around the maximum.
+    whenModal([this](QDialog&) {
+        typeInto(form->FrmRndD->EdtD, u"-3"_qs, form->FrmRndD->BtnOK);
+        form->FrmRndD->BtnOK->click();
+    });
+    form->R1->trigger();
+    EXPECT_EQ(form->Sets.rnd_D, -3);
+    form->BtnMake->click();
+    const QStringList first = form->Memo1->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(first.size(), 20);
+    // Drawn evenly from 1 to 100 the mean would be near 50; around 100 it is above 70.
+    double sum = 0;
+    for (const QString& operand : first)
+        sum += operand.toInt();
+    EXPECT_GT(sum / 20, 62) << first.join(u' ').toStdString();
 }

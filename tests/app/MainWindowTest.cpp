@@ -1,6 +1,9 @@
 #include "MainWindow.h"
+#include "FakeChoosers.h"
+#include "FakeLinks.h"
 #include "FakePrompts.h"
 #include "IniFile.h"
+#include "ModalDriver.h"
 #include "SettingsFile.h"
 
 #include <QAction>
@@ -17,8 +20,11 @@
 #include <gtest/gtest.h>
 
 using namespace veridi;
+using veridi::test::FakeChoosers;
+using veridi::test::FakeLinks;
 using veridi::test::FakePrompts;
 using veridi::test::SettingsFile;
+using veridi::test::typeInto;
 
 namespace {
 
@@ -41,11 +47,13 @@ protected:
     SettingsFile settingsFile;
     QString path = settingsFile.path();
     FakePrompts prompts;
+    FakeChoosers choosers;
+    FakeLinks links;
     CountingSource random{7};
     std::unique_ptr<TForm1> form;
 
     void open() {
-        form = std::make_unique<TForm1>(prompts, path, random);
+        form = std::make_unique<TForm1>(prompts, choosers, links, path, random);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -53,16 +61,6 @@ protected:
     void close() {
         form->close();
         form.reset();
-    }
-    // Types into a box the way a user does: enter it, replace its text, leave it for another.
-    void typeInto(QLineEdit* box, const QString& text, QWidget* next) {
-        box->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        next->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
     }
 };
 

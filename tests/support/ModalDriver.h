@@ -22,6 +22,7 @@ inline void whenModal(std::function<void(QDialog&)> action) {
             ADD_FAILURE() << "no modal dialog came";
             return;
         }
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
         action(*dialog);
     });
 }
