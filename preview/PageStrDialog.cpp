@@ -18,10 +18,13 @@ TFrmPageStr::TFrmPageStr(Choosers& choosers, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), choosers_(choosers) {
     setObjectName(QStringLiteral("FrmPageStr"));
     setWindowTitle(QStringLiteral("ヘッダーの設定"));
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     setFixedSize(288, 208);
     buildControls();
-    entries_ = new BoxEntries(this, {EdtX, EdtY}, [this](QLineEdit* box, const QString& entryText) {
-        coordinateExit(box, entryText);
+    // The entry text travels with each leave: a leave runs after the focus has settled, by which
+    // time the other box may already have been entered.
+    entries_ = new BoxEntries(this, {EdtX, EdtY}, [this](QLineEdit* box, const QString& Strtmp) {
+        box == EdtX ? EdtXExit(Strtmp) : EdtYExit(Strtmp);
     });
 }
 
@@ -104,10 +107,22 @@ void TFrmPageStr::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TFrmPageStr::coordinateExit(QLineEdit* box, const QString& entryText) {
+namespace {
+
+void restoreUnlessCoordinate(QLineEdit* box, const QString& Strtmp) {
     const auto value = parseDecimal(box->text());
     if (!value || *value < 0)
-        box->setText(entryText);
+        box->setText(Strtmp);
+}
+
+} // namespace
+
+void TFrmPageStr::EdtXExit(const QString& Strtmp) {
+    restoreUnlessCoordinate(EdtX, Strtmp);
+}
+
+void TFrmPageStr::EdtYExit(const QString& Strtmp) {
+    restoreUnlessCoordinate(EdtY, Strtmp);
 }
 
 void TFrmPageStr::Button1Click() {

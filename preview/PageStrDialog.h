@@ -40,6 +40,10 @@ public:
     // first, as leaving it would.
     bool run();
 
+    // Leaving a coordinate box: a text that is not a number of 0 or more is silently replaced by
+    // Strtmp, the text the box had when it was entered.
+    void EdtXExit(const QString& Strtmp);
+    void EdtYExit(const QString& Strtmp);
     void Button1Click();
     void CheckBox1Click();
     void CheckBox2Click();
@@ -49,8 +53,6 @@ protected:
 
 private:
     void buildControls();
-    // A coordinate that is not a number of 0 or more is put back silently.
-    void coordinateExit(QLineEdit* box, const QString& entryText);
 
     Choosers& choosers_;
     BoxEntries* entries_ = nullptr;
