@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace veridi;
 using veridi::test::FakeChoosers;
 using veridi::test::FakePrompts;
@@ -22,6 +24,16 @@ using veridi::test::whenModal;
 
 namespace {
 
+TPageStr pageStr(const QString& text, qint32 size, qint32 pos, bool bold, bool italic) {
+    TPageStr ps;
+    ps.SetSets(text, u"ＭＳ 明朝"_qs, size, pos, u"5"_qs, u"7.5"_qs, bold, italic);
+    return ps;
+}
+
+auto fieldsOf(const TPageStr& ps) {
+    return std::tuple(ps.psStr, ps.psName, ps.psSize, ps.psPos, ps.psX, ps.psY, ps.psBold, ps.psItalic);
+}
+
 class PageStrDialogTest : public ::testing::Test {
 protected:
     SettingsFile settingsFile;
@@ -30,63 +42,50 @@ protected:
     TFrmPrev window{prompts, choosers, std::make_unique<ImagePrinter>(600, 600, QSize(4760, 6814)),
                     settingsFile.path()};
     TFrmPageStr& dialog = *window.FrmPageStr;
-
-    TPageStr header() {
-        TPageStr ps;
-        ps.SetSets(u"ページ"_qs, u"ＭＳ 明朝"_qs, 11, 1, u"5"_qs, u"7.5"_qs, false, true);
-        return ps;
-    }
+    TPageStr header = pageStr(u"ページ"_qs, 11, 1, false, true);
 };
 
 } // namespace
 
-TEST_F(PageStrDialogTest, CarriesTheDesignedControls) {
-    EXPECT_EQ(dialog.size(), QSize(288, 208));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ヘッダーの設定"));
-    ASSERT_EQ(dialog.ComboBox1->count(), 5);
-    EXPECT_EQ(dialog.ComboBox1->itemText(3), QStringLiteral("中央"));
-    EXPECT_EQ(dialog.Button1->text(), QStringLiteral("フォント(&F)"));
-    EXPECT_EQ(dialog.Button3->text(), QStringLiteral("&Cancel"));
-}
-
 TEST_F(PageStrDialogTest, RecordRoundTripsThroughTheDialog) {
-    window.SetStrSet(header());
-    TPageStr back;
-    window.GetStrSet(back);
-    EXPECT_EQ(back.psStr, u"ページ"_qs);
-    EXPECT_EQ(back.psName, u"ＭＳ 明朝"_qs);
-    EXPECT_EQ(back.psSize, 11);
-    EXPECT_EQ(back.psPos, 1);
-    EXPECT_EQ(back.psX, u"5"_qs);
-    EXPECT_EQ(back.psY, u"7.5"_qs);
-    EXPECT_FALSE(back.psBold);
-    EXPECT_TRUE(back.psItalic);
+    const struct {
+        const char* name;
+        TPageStr record;
+    } rows[] = {
+        {"italic at the left", header},
+        {"bold and centred", pageStr(u"%d"_qs, 24, 3, true, false)},
+        {"a fresh record keeps no size of the one before", TPageStr()},
+    };
+    for (const auto& row : rows) {
+        window.SetStrSet(row.record);
+        TPageStr back;
+        window.GetStrSet(back);
+        EXPECT_EQ(fieldsOf(back), fieldsOf(row.record)) << row.name;
+    }
 
-    // A mode outside the list selects nothing and comes back as -1.
-    TPageStr odd = header();
+    TPageStr odd = header;
     odd.psPos = 7;
     window.SetStrSet(odd);
-    EXPECT_EQ(dialog.ComboBox1->currentIndex(), -1);
+    EXPECT_EQ(dialog.ComboBox1->currentIndex(), -1) << "a mode outside the list selects nothing";
+    TPageStr back;
     window.GetStrSet(back);
     EXPECT_EQ(back.psPos, -1);
 }
 
 TEST_F(PageStrDialogTest, OkTakesTheDialogOverAndTicksTheItemCancelChangesNothing) {
-    window.engine().Header = header();
+    window.engine().Header = header;
     whenModal([this](QDialog&) {
-        dialog.Edit1->setText(u"%d"_qs);
+        typeInto(dialog.Edit1, u"%d"_qs, dialog.Button1);
         dialog.ComboBox1->setCurrentIndex(3);
         dialog.Button3->click();
     });
     EXPECT_FALSE(window.Set_SetOfHeader());
-    EXPECT_EQ(window.engine().Header.psStr, u"ページ"_qs);
-    EXPECT_EQ(window.engine().Header.psPos, 1);
+    EXPECT_EQ(fieldsOf(window.engine().Header), fieldsOf(header));
     EXPECT_FALSE(window.H1->isChecked());
 
-    whenModal([this](QDialog& shown) {
-        EXPECT_EQ(shown.windowTitle(), QStringLiteral("ヘッダーの設定"));
+    whenModal([this](QDialog&) {
         EXPECT_EQ(dialog.Edit1->text(), u"ページ"_qs) << "reloaded, not what was left by Cancel";
-        dialog.Edit1->setText(u"%d"_qs);
+        typeInto(dialog.Edit1, u"%d"_qs, dialog.Button1);
         dialog.ComboBox1->setCurrentIndex(3);
         dialog.Button2->click();
     });
@@ -108,6 +107,30 @@ TEST_F(PageStrDialogTest, OkTakesTheDialogOverAndTicksTheItemCancelChangesNothin
     EXPECT_FALSE(window.T1->isChecked()) << "choosing the item does not tick it by itself";
 }
 
+TEST_F(PageStrDialogTest, EachEditItemOpensItsOwnRecord) {
+    const struct {
+        QAction* item;
+        QString caption;
+        TPageStr DrawEngine::*record;
+        QString typed;
+    } rows[] = {
+        {window.H1, u"ヘッダーの設定"_qs, &DrawEngine::Header, u"head"_qs},
+        {window.F1, u"フッターの設定"_qs, &DrawEngine::Footer, u"foot"_qs},
+        {window.T1, u"タイトルの設定"_qs, &DrawEngine::PageTitle, u"title"_qs},
+        {window.S1, u"サブタイトルの設定"_qs, &DrawEngine::SubTitle, u"sub"_qs},
+    };
+    for (const auto& row : rows) {
+        whenModal([this, &row](QDialog& shown) {
+            EXPECT_EQ(shown.windowTitle(), row.caption);
+            typeInto(dialog.Edit1, row.typed, dialog.Button1);
+            dialog.Button2->click();
+        });
+        row.item->trigger();
+        EXPECT_EQ((window.engine().*row.record).psStr, row.typed);
+        EXPECT_TRUE(row.item->isChecked()) << row.caption.toStdString();
+    }
+}
+
 TEST_F(PageStrDialogTest, CoordinatesAreNumbersOfZeroOrMore) {
     const struct {
         QString typed;
@@ -118,7 +141,7 @@ TEST_F(PageStrDialogTest, CoordinatesAreNumbersOfZeroOrMore) {
                 {u"0"_qs, u"0"_qs},
                 {u"25.5"_qs, u"25.5"_qs}};
     for (const auto& row : rows) {
-        TPageStr record = header();
+        TPageStr record = header;
         whenModal([this, &row](QDialog&) {
             typeInto(dialog.EdtX, row.typed, dialog.EdtY);
             dialog.Button2->click();
@@ -128,7 +151,7 @@ TEST_F(PageStrDialogTest, CoordinatesAreNumbersOfZeroOrMore) {
         EXPECT_TRUE(prompts.messages.isEmpty());
     }
     // OK by its accelerator while the box still has the focus checks the box first.
-    TPageStr record = header();
+    TPageStr record = header;
     whenModal([this](QDialog&) {
         dialog.EdtY->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
@@ -143,7 +166,7 @@ TEST_F(PageStrDialogTest, FontChooserAndStyleBoxes) {
     QFont bold(u"IPAGothic"_qs, 14);
     bold.setBold(true);
     choosers.fontAnswers = {bold, std::nullopt};
-    TPageStr record = header();
+    TPageStr record = header;
     whenModal([this](QDialog&) {
         dialog.Button1->click();
         EXPECT_TRUE(dialog.CheckBox1->isChecked());
