@@ -4,16 +4,23 @@
 #include "PreviewWindow.h"
 #include "QtPrinter.h"
 #include "QtPrompts.h"
+#include "QtTranslations.h"
 #include "SettingsPath.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString title = QStringLiteral("Veridi 自然数の加減乗除篇");
     QApplication::setApplicationName(QStringLiteral("veridi"));
     veridi::registerFontSubstitutions();
+    if (!veridi::loadJapaneseQtTranslations())
+        std::fputs("veridi: Qt's Japanese translations are not installed (on Debian: qt6-translations-l10n); "
+                   "its dialogs stay in English\n",
+                   stderr);
 
     veridi::QtPrompts prompts(title);
     const QString settingsPath = veridi::settingsFilePath();
