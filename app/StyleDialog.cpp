@@ -167,8 +167,12 @@ void TFrmStyle::refuse(QLineEdit* box, const QString& message, const QString& Ed
     refusedOnLeave_ = true;
     prompts_.message(message, Prompts::Icon::Warning);
     box->setText(EdtTmp);
-    if (keepFocus)
+    if (keepFocus && focusWidget() != box) {
+        // The control the focus had moved on to is only passed through, not left: two refused
+        // margins would otherwise take the focus from each other for ever.
+        entries_->reset();
         box->setFocus();
+    }
 }
 
 void TFrmStyle::EdtRowExit(const QString& EdtTmp) {

@@ -179,3 +179,19 @@ TEST_F(StyleDialogTest, HelpOpensTheShippedPageOrSaysItIsMissing) {
     openHelpPage(folder.path(), u"style.html"_qs, links, prompts);
     EXPECT_EQ(prompts.messages.last(), QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい"));
 }
+
+TEST_F(StyleDialogTest, AMarginKeptInItsBoxIsNotCheckedAgainstTheBoxTheFocusPassedThrough) {
+    // Two margins above the limit, as only a settings file edited by hand can hold them.
+    sets.WindowTop = 70;
+    sets.WindowLeft = 80;
+    run([&] {
+        dialog.EdtTopP->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        dialog.EdtLeftP->setFocus(Qt::TabFocusReason);
+        for (int settle = 0; settle < 10; ++settle)
+            QCoreApplication::processEvents();
+        EXPECT_TRUE(dialog.EdtTopP->hasFocus());
+        dialog.BtnCancel->click();
+    });
+    EXPECT_EQ(prompts.messages, QStringList{kMargin});
+}
