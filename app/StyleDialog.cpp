@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -22,9 +23,10 @@ namespace {
 
 constexpr double kMaxMargin = 60;
 
-// Shortest general form: 10 shows as 10, 12.5 as 12.5.
+// Shortest general form: 10 shows as 10, 12.5 as 12.5. It reads back as the very same value, so
+// that OK leaves an untouched margin as it was.
 QString shortNumber(double value) {
-    return QString::number(value, 'g', 6);
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 } // namespace

@@ -65,6 +65,7 @@ TEST_F(StyleDialogTest, EachBoxIsCheckedWhenLeft) {
         {"margin 60.5", u"1"_qs, u"1"_qs, &TFrmStyle::EdtBottomP, u"60.5"_qs, kMargin, u"10"_qs},
         {"margin -1", u"1"_qs, u"1"_qs, &TFrmStyle::EdtRightP, u"-1"_qs, {}, u"10"_qs},
         {"margin 70mm", u"1"_qs, u"1"_qs, &TFrmStyle::EdtTopP, u"70mm"_qs, {}, u"10"_qs},
+        {"gap 0", u"1"_qs, u"1"_qs, &TFrmStyle::EdtSeparate, u"0"_qs, {}, u"0"_qs},
         {"gap 100", u"1"_qs, u"1"_qs, &TFrmStyle::EdtSeparate, u"100"_qs, {}, u"100"_qs},
         {"gap -5", u"1"_qs, u"1"_qs, &TFrmStyle::EdtSeparate, u"-5"_qs, {}, u"10"_qs},
     };
@@ -194,4 +195,15 @@ TEST_F(StyleDialogTest, AMarginKeptInItsBoxIsNotCheckedAgainstTheBoxTheFocusPass
         dialog.BtnCancel->click();
     });
     EXPECT_EQ(prompts.messages, QStringList{kMargin});
+}
+
+TEST_F(StyleDialogTest, OkKeepsUntouchedDecimalsExactly) {
+    sets.WindowTop = 12.3456789;
+    sets.ExamSeparate = 0.1;
+    run([&] {
+        EXPECT_EQ(dialog.EdtTopP->text(), u"12.3456789"_qs);
+        dialog.BtnOK->click();
+    });
+    EXPECT_EQ(sets.WindowTop, 12.3456789);
+    EXPECT_EQ(sets.ExamSeparate, 0.1);
 }
