@@ -1,10 +1,14 @@
 #include "MainWindow.h"
 #include "BoxEntries.h"
 
+#include "AboutBox.h"
 #include "DistributionDialog.h"
+#include "Endpoints.h"
 #include "EntryChecks.h"
 #include "ExamFont.h"
 #include "Generator.h"
+#include "HelpPages.h"
+#include "Links.h"
 #include "OperationNames.h"
 #include "PageDefaults.h"
 #include "PreviewWindow.h"
@@ -21,9 +25,12 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabBar>
 
 namespace veridi {
@@ -53,6 +60,7 @@ TForm1::TForm1(Prompts& prompts, Choosers& choosers, Links& links, const QString
     buildMenus();
     FormCreate();
     FrmRndD = new TFrmRndD(prompts_, links_, this);
+    AboutBox = new TAboutBox(this);
 }
 
 TForm1::~TForm1() {
@@ -356,6 +364,36 @@ void TForm1::D1Click() {
 void TForm1::R1Click() {
     if (const auto D = FrmRndD->run(Sets.rnd_D))
         Sets.rnd_D = *D;
+}
+
+void TForm1::Help2Click() {
+    openHelpPage(helpFolder(), QStringLiteral("index.html"), links_, prompts_);
+}
+
+void TForm1::A1Click() {
+    AboutBox->exec();
+}
+
+void TForm1::StBarInfClick() {
+    if (!links_.openUrl(siteUrl()))
+        prompts_.message(QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい"),
+                         Prompts::Icon::Error);
+}
+
+bool TForm1::event(QEvent* event) {
+    // The long part of the hint of the control under the pointer; empty when it leaves.
+    if (event->type() == QEvent::StatusTip) {
+        HintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == StBarInf && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        StBarInfClick();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::N5Click() {

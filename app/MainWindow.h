@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QStatusBar;
 class QTabBar;
 
 namespace veridi {
@@ -26,6 +27,7 @@ class Choosers;
 class Links;
 class Prompts;
 class SheetComposer;
+class TAboutBox;
 class TFrmPrev;
 class TFrmRndD;
 class TFrmStyle;
@@ -83,6 +85,12 @@ public:
     QPushButton* BtnFooter = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
+    QStatusBar* StBarInf = nullptr;
+    // The status bar's second panel, where the long part of the current hint stands.
+    QLabel* HintPanel = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    QAction* Help2 = nullptr;
+    QAction* A1 = nullptr;
     QAction* Style1 = nullptr;
     QAction* S1 = nullptr;
     QAction* Print1 = nullptr;
@@ -118,6 +126,9 @@ public:
     void D1Click();
     void N5Click();
     void R1Click();
+    void Help2Click();
+    void A1Click();
+    void StBarInfClick();
     void P1Click();
     void Z1Click();
     void I1Click();
@@ -125,6 +136,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();

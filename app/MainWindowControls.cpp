@@ -1,5 +1,6 @@
 // The controls and menus of the main window, laid out as the form design places them.
 #include "BoxEntries.h"
+#include "Hints.h"
 #include "MainWindow.h"
 
 #include "OperationNames.h"
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -50,8 +52,22 @@ template <typename W> W* named(W* widget, const QString& name) {
 
 void TForm1::buildControls() {
     auto* central = new QWidget(this);
-    central->setFixedSize(580, 525);
+    // The status bar is part of the window's 580 x 525 client area.
+    constexpr int kStatusBarHeight = 20;
+    central->setFixedSize(580, 525 - kStatusBarHeight);
     setCentralWidget(central);
+    StBarInf = named(new QStatusBar(this), QStringLiteral("StBarInf"));
+    StBarInf->setSizeGripEnabled(false);
+    StBarInf->setFixedHeight(kStatusBarHeight);
+    StBarInf->setCursor(Qt::PointingHandCursor);
+    auto* information = new QLabel(QStringLiteral("Information"), StBarInf);
+    information->setAlignment(Qt::AlignCenter);
+    information->setFixedWidth(80);
+    StBarInf->addWidget(information);
+    HintPanel = new QLabel(StBarInf);
+    StBarInf->addWidget(HintPanel, 1);
+    StBarInf->installEventFilter(this);
+    setStatusBar(StBarInf);
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(4, 4, 4, 4);
 
@@ -194,6 +210,13 @@ void TForm1::buildControls() {
     grid->addWidget(show, 2, 1, Qt::AlignLeft);
     grid->setRowStretch(3, 1);
 
+    for (QLineEdit* minimum : {EdtMin1, EdtMin2})
+        setHint(minimum, QStringLiteral("最大値以下|2147483647よりも大きな値に設定することはできません"));
+    for (QLineEdit* maximum : {EdtMax1, EdtMax2})
+        setHint(maximum, QStringLiteral("最小値以上|2147483647よりも大きな値に設定することはできません"));
+    setHint(BtnCal, QStringLiteral("再計算|通常の数の範囲内で設定してください"));
+    setHint(StBarInf, QStringLiteral("ヒント表示部|Veridiのホームページ"));
+
     entries_ =
         new BoxEntries(this, {EdtRow, EdtCol, EdtMin1, EdtMax1, EdtMin2, EdtMax2},
                        [this](QLineEdit* box, const QString& entryText) { runExitCheck(box, entryText); });
@@ -248,6 +271,13 @@ void TForm1::buildMenus() {
         domainGroup_->addAction(item);
     }
     P1->setChecked(true);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    Help2 = help->addAction(QStringLiteral("Zovavavur(&D)"), this, &TForm1::Help2Click);
+    Help2->setObjectName(QStringLiteral("Help2"));
+    help->addSeparator();
+    A1 = help->addAction(QStringLiteral("バージョン情報(&A)"), this, &TForm1::A1Click);
+    A1->setObjectName(QStringLiteral("A1"));
 }
 
 } // namespace veridi

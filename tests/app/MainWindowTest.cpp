@@ -1,7 +1,9 @@
 #include "MainWindow.h"
+#include "AboutBox.h"
 #include "FakeChoosers.h"
 #include "FakeLinks.h"
 #include "FakePrompts.h"
+#include "Hints.h"
 #include "IniFile.h"
 #include "ModalDriver.h"
 #include "SettingsFile.h"
@@ -9,11 +11,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 
@@ -25,6 +29,7 @@ using veridi::test::FakeLinks;
 using veridi::test::FakePrompts;
 using veridi::test::SettingsFile;
 using veridi::test::typeInto;
+using veridi::test::whenModal;
 
 namespace {
 
@@ -69,7 +74,8 @@ protected:
 TEST_F(MainWindowTest, StartsWithTheDesignedControls) {
     open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("自然数の加減乗除"));
-    EXPECT_EQ(form->centralWidget()->size(), QSize(580, 525));
+    EXPECT_EQ(form->centralWidget()->width(), 580);
+    EXPECT_EQ(form->centralWidget()->height() + form->StBarInf->height(), 525) << "the status bar included";
     EXPECT_EQ(form->TabControl1->count(), 4);
     EXPECT_EQ(form->TabControl1->tabText(3), QStringLiteral("わり算"));
     EXPECT_EQ(form->Label1->text(), QStringLiteral("たされる数"));
@@ -84,6 +90,57 @@ TEST_F(MainWindowTest, StartsWithTheDesignedControls) {
     EXPECT_FALSE(form->CBoxRest->isVisible());
     EXPECT_TRUE(form->P1->isChecked());
     EXPECT_EQ(form->Memo1->font().pixelSize(), 12);
+}
+
+TEST(Hints, ShortPartForTheTooltipLongPartForTheStatusBar) {
+    const struct {
+        QString hint, shortPart, longPart;
+    } rows[] = {{u"再計算|通常の数の範囲内で設定してください"_qs, u"再計算"_qs,
+                 u"通常の数の範囲内で設定してください"_qs},
+                {u"ひとつ"_qs, u"ひとつ"_qs, u"ひとつ"_qs},
+                {u"|後"_qs, QString(), u"後"_qs},
+                {u"a|b|c"_qs, u"a"_qs, u"b|c"_qs}};
+    for (const auto& row : rows) {
+        const Hint hint = splitHint(row.hint);
+        EXPECT_EQ(hint.shortPart, row.shortPart);
+        EXPECT_EQ(hint.longPart, row.longPart);
+    }
+}
+
+TEST_F(MainWindowTest, HintsShowInTheStatusBarWhichLeadsToTheHomePage) {
+    qputenv("VERIDI_SITE", "http://127.0.0.1:9/site");
+    open();
+    EXPECT_EQ(form->EdtMax1->toolTip(), QStringLiteral("最小値以上"));
+    // The pointer comes to rest on the button and leaves it.
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(form->BtnCal, &enter);
+    EXPECT_EQ(form->HintPanel->text(), QStringLiteral("通常の数の範囲内で設定してください"));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form->BtnCal, &leave);
+    EXPECT_TRUE(form->HintPanel->text().isEmpty());
+
+    QTest::mouseClick(form->StBarInf, Qt::LeftButton);
+    EXPECT_EQ(links.opened, QList<QUrl>{QUrl(u"http://127.0.0.1:9/site/"_qs)});
+    links.succeeds = false;
+    QTest::mouseClick(form->StBarInf, Qt::LeftButton);
+    EXPECT_EQ(prompts.messages,
+              QStringList{QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい")});
+    qunsetenv("VERIDI_SITE");
+}
+
+TEST_F(MainWindowTest, HelpMenuOpensTheHelpAndTheVersion) {
+    open();
+    EXPECT_EQ(form->Help2->text(), QStringLiteral("Zovavavur(&D)"));
+    form->Help2->trigger(); // no help folder beside the test program
+    EXPECT_EQ(prompts.messages.size(), 1);
+    whenModal([this](QDialog& about) {
+        EXPECT_EQ(about.windowTitle(), QStringLiteral("バージョン情報"));
+        EXPECT_EQ(form->AboutBox->ProductName->text(), QStringLiteral("Veridi　自然数の加減乗除篇"));
+        EXPECT_EQ(form->AboutBox->Version->text(), u"Version 1.6"_qs);
+        form->AboutBox->OKButton->click();
+    });
+    form->A1->trigger();
+    EXPECT_FALSE(form->AboutBox->isVisible());
 }
 
 TEST_F(MainWindowTest, SwitchingToDivisionRelabelsAndEmptiesTheLists) {
