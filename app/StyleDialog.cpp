@@ -37,6 +37,7 @@ TFrmStyle::TFrmStyle(WorksheetSettings& sets, Prompts& prompts, Choosers& choose
       prompts_(prompts), choosers_(choosers), links_(links) {
     setObjectName(QStringLiteral("FrmStyle"));
     setWindowTitle(QStringLiteral("スタイル"));
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     setFixedSize(418, 233);
     buildControls();
     entries_ = new BoxEntries(this, {EdtRow, EdtCol, EdtTopP, EdtLeftP, EdtRightP, EdtBottomP, EdtSeparate},
