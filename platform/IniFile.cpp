@@ -33,7 +33,7 @@ QStringList readLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = decodeCp932(file.readAll());
+    QString text = decodeCommandFile(file.readAll());
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n');
@@ -155,9 +155,17 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
         lines.insert(insertAt, entry);
     }
 
+    // Code page 932 while every text fits it; a text it cannot hold (such as "€" or "한") would
+    // come back as "?", so the file is then written in UTF-8 behind a byte-order mark.
     QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += encodeCp932(line) + "\r\n";
+    bool fits = true;
+    for (const QString& line : lines) {
+        bool lineFits = true;
+        bytes += encodeCp932(line, &lineFits) + "\r\n";
+        fits = fits && lineFits;
+    }
+    if (!fits)
+        bytes = "\xEF\xBB\xBF" + lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n";
 
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))

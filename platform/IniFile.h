@@ -9,7 +9,8 @@ namespace veridi {
 // The program's INI-style settings file. Sections and keys are matched without regard to case;
 // the file is read on every call and nothing is cached. A written key replaces the old line in
 // place (a new section is appended) and every write replaces the whole file atomically.
-// Texts are code page 932, lines end in CR LF.
+// Texts are code page 932, or UTF-8 behind a byte-order mark when a text does not fit code page
+// 932; lines end in CR LF.
 class IniFile {
 public:
     explicit IniFile(QString path);

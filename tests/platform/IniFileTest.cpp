@@ -99,6 +99,19 @@ TEST_F(IniFileTest, TextsRoundTripIncludingEdgeBlanksAndQuotes) {
     EXPECT_EQ(ini.readString(u"P"_qs, u"T"_qs, QString()), u"a b"_qs);
 }
 
+TEST_F(IniFileTest, TextsCodePage932CannotHoldAreKeptInUtf8) {
+    IniFile ini(path);
+    ASSERT_TRUE(ini.writeString(u"Page"_qs, u"Header"_qs, QStringLiteral("かず")));
+    ASSERT_TRUE(ini.writeString(u"Page"_qs, u"PageTitle"_qs, QStringLiteral("テスト€한😀")));
+    EXPECT_TRUE(settingsFile.readRaw().startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(ini.readString(u"Page"_qs, u"PageTitle"_qs, QString()), QStringLiteral("テスト€한😀"));
+    EXPECT_EQ(ini.readString(u"Page"_qs, u"Header"_qs, QString()), QStringLiteral("かず"));
+    // Once every text fits again, the file is code page 932 again.
+    ASSERT_TRUE(ini.writeString(u"Page"_qs, u"PageTitle"_qs, QStringLiteral("テスト")));
+    EXPECT_EQ(settingsFile.readRaw(),
+              encodeCp932(QStringLiteral("[Page]\r\nHeader=かず\r\nPageTitle=テスト\r\n")));
+}
+
 TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsNotWrittenOver) {
     ASSERT_TRUE(QDir().mkdir(path));
     IniFile ini(path);
