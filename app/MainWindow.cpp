@@ -60,6 +60,7 @@ TForm1::TForm1(Prompts& prompts, Choosers& choosers, Links& links, const QString
     buildMenus();
     FormCreate();
     FrmRndD = new TFrmRndD(prompts_, links_, this);
+    FrmStyle = new TFrmStyle(Sets, prompts_, choosers_, links_, this);
     AboutBox = new TAboutBox(this);
 }
 
@@ -73,7 +74,6 @@ void TForm1::setPreview(TFrmPrev* preview) {
     FrmPrev = preview;
     composer_ =
         std::make_unique<SheetComposer>(preview->engine(), [preview] { preview->PrevUpDateProgram(); });
-    FrmStyle = new TFrmStyle(Sets, prompts_, choosers_, links_, this);
 }
 
 void TForm1::FormCreate() {

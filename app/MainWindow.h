@@ -44,7 +44,7 @@ public:
     ~TForm1() override;
 
     // The preview window, created after the main window; the page buttons, the printing items
-    // and the page strings' "設定" buttons work through it. The style dialog is made after it.
+    // and the page strings' "設定" buttons work through it.
     void setPreview(TFrmPrev* preview);
     TFrmPrev* FrmPrev = nullptr;
     TFrmRndD* FrmRndD = nullptr;
