@@ -284,8 +284,18 @@ void TForm1::S1Click() {
 }
 
 void TForm1::Print1Click() {
-    if (FrmPrev)
-        FrmPrev->PrintOut();
+    if (!FrmPrev)
+        return;
+    if (FrmPrev->engine().ListbyProgram.isEmpty()) {
+        prompts_.message(
+            QStringLiteral("印刷するページがありません。「問題」か「答え」でページを作って下さい"),
+            Prompts::Icon::Information);
+        return;
+    }
+    // The page printed is the page the preview shows, so the preview comes up first.
+    if (!FrmPrev->isVisible())
+        FrmPrev->show();
+    FrmPrev->PrintOut();
 }
 
 void TForm1::BtnClearClick() {

@@ -1,9 +1,11 @@
 #include "QtPrinter.h"
-
 #include "Prompts.h"
 
+#include <QDate>
+#include <QDir>
 #include <QPageLayout>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
 namespace veridi {
 
@@ -25,11 +27,17 @@ void QtPrinter::endJob() {
 
 void PdfFilePrinter::endJob() {
     PdfPrinter::endJob();
+    // No printer on this system: the page becomes a PDF file, offered first in the user's
+    // documents folder under the day's date.
     Prompts::SaveRequest request;
-    request.caption = QStringLiteral("PDF");
+    request.caption = QStringLiteral("印刷：PDFファイルに保存");
     request.filter = QStringLiteral("PDF (*.pdf)");
     request.defaultExtension = QStringLiteral("pdf");
-    request.lastName = lastName_;
+    request.lastName =
+        lastName_.isEmpty()
+            ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                  .filePath(QStringLiteral("Veridi %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)))
+            : lastName_;
     const auto path = prompts_.saveFileName(request);
     const bool written = path && write(*path);
     clear();
@@ -38,6 +46,8 @@ void PdfFilePrinter::endJob() {
     lastName_ = *path;
     if (!written)
         throw PrintJobError(QStringLiteral("%1 に書き込めません").arg(*path).toStdString());
+    prompts_.message(QStringLiteral("%1 に保存しました").arg(QDir::toNativeSeparators(*path)),
+                     Prompts::Icon::Information);
 }
 
 std::unique_ptr<PrinterDevice> openSystemPrinter(Prompts& prompts) {

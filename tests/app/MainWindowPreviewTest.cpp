@@ -98,13 +98,17 @@ TEST_F(MainWindowPreviewTest, ProblemsAndAnswersPagesAppearInThePreview) {
     EXPECT_TRUE(engine().ListbyProgram.join(u'\n').contains(QStringLiteral("たしざんのもんだい (答)")));
 }
 
-TEST_F(MainWindowPreviewTest, PrintingFromTheMainWindowNeedsTheOpenPreview) {
+TEST_F(MainWindowPreviewTest, PrintingFromTheMainWindowPrintsThePageThePreviewShows) {
     open();
-    form->BtnMake->click();
-    form->Print1->trigger(); // the preview is hidden: nothing is printed
+    form->Print1->trigger(); // nothing composed yet
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral(
+                                    "印刷するページがありません。「問題」か「答え」でページを作って下さい")});
     EXPECT_TRUE(printer->pages().empty());
+    form->BtnMake->click();
     form->Button1->click();
+    form->FrmPrev->hide();
     form->Print1->trigger();
+    EXPECT_TRUE(form->FrmPrev->isVisible()) << "the preview comes up with the page it prints";
     ASSERT_EQ(printer->pages().size(), 1u);
     EXPECT_EQ(printer->pages()[0].size(), QSize(4760, 6814));
     form->S1->trigger();

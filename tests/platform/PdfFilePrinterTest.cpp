@@ -1,0 +1,40 @@
+#include "FakePrompts.h"
+#include "QtPrinter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace veridi;
+
+TEST(PdfFilePrinter, OffersADatedNameInTheDocumentsFolderAndSaysWhereItWrote) {
+    test::FakePrompts prompts;
+    PdfFilePrinter printer(prompts);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"sheet.pdf"_qs);
+    prompts.saveAnswers = {path, std::nullopt};
+
+    const auto printPage = [&printer] {
+        QPainter painter(printer.beginJob());
+        painter.drawText(100, 100, u"1 + 2 ="_qs);
+        painter.end();
+        printer.endJob();
+    };
+    printPage();
+    ASSERT_EQ(prompts.saveRequests.size(), 1);
+    const QFileInfo offered(prompts.saveRequests[0].lastName);
+    EXPECT_EQ(offered.absolutePath(),
+              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).absolutePath());
+    EXPECT_TRUE(offered.fileName().contains(QDate::currentDate().toString(Qt::ISODate)));
+    EXPECT_TRUE(QFileInfo(path).size() > 0);
+    EXPECT_EQ(prompts.messages,
+              QStringList{QDir::toNativeSeparators(path) + QStringLiteral(" に保存しました")});
+
+    printPage(); // the next job offers the name chosen before; cancelled, nothing is said
+    EXPECT_EQ(prompts.saveRequests[1].lastName, path);
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
