@@ -8,6 +8,8 @@
 #include "ExamFont.h"
 #include "Generator.h"
 #include "HelpPages.h"
+#include "HttpGet.h"
+#include "InformationArea.h"
 #include "Links.h"
 #include "OperationNames.h"
 #include "PageDefaults.h"
@@ -137,6 +139,13 @@ void TForm1::FormShow() {
     CBoxRest->setChecked(Sets.fNotRest);
     CBoxNZero->setChecked(Sets.fNZero);
     CBoxNOne->setChecked(Sets.fNOne);
+
+    // The information probe, once a run: the window waits for it, at most three seconds, so that a
+    // dead or stalled network cannot hold it back.
+    if (httpGet(siteUrl(QStringLiteral("info.txt")), std::chrono::seconds(3)))
+        Information->navigate(siteUrl(QStringLiteral("info.html")));
+    else
+        Information->showError();
 }
 
 void TForm1::FormHide() {

@@ -23,6 +23,7 @@ class QTabBar;
 namespace veridi {
 
 class BoxEntries;
+class InformationArea;
 class Choosers;
 class Links;
 class Prompts;
@@ -85,6 +86,7 @@ public:
     QPushButton* BtnFooter = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
+    InformationArea* Information = nullptr;
     QStatusBar* StBarInf = nullptr;
     // The status bar's second panel, where the long part of the current hint stands.
     QLabel* HintPanel = nullptr;

@@ -1,6 +1,7 @@
 // The controls and menus of the main window, laid out as the form design places them.
 #include "BoxEntries.h"
 #include "Hints.h"
+#include "InformationArea.h"
 #include "MainWindow.h"
 
 #include "OperationNames.h"
@@ -81,6 +82,7 @@ void TForm1::buildControls() {
     page->setFrameShape(QFrame::StyledPanel);
     outer->addWidget(page, 1);
     auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(4, 4, 4, 4);
 
     // "問題": the size of the set and the operand ranges.
     auto* exam = new QGroupBox(QStringLiteral("問題"), page);
@@ -128,11 +130,6 @@ void TForm1::buildControls() {
     examGrid->addWidget(EdtMax2, 3, 4);
     examGrid->addWidget(CBox2, 3, 5);
 
-    EdtMin1->setToolTip(QStringLiteral("最大値以下"));
-    EdtMin2->setToolTip(QStringLiteral("最大値以下"));
-    EdtMax1->setToolTip(QStringLiteral("最小値以上"));
-    EdtMax2->setToolTip(QStringLiteral("最小値以上"));
-
     BtnMake = named(new QPushButton(QStringLiteral("作成(&M)"), exam), QStringLiteral("BtnMake"));
     BtnClear = named(new QPushButton(QStringLiteral("消去(&C)"), exam), QStringLiteral("BtnClear"));
     auto* buttons = new QHBoxLayout;
@@ -162,7 +159,6 @@ void TForm1::buildControls() {
     Label4 = named(new QLabel(names.second, lists), QStringLiteral("Label4"));
     Label7 = named(new QLabel(QStringLiteral("答え"), lists), QStringLiteral("Label7"));
     BtnCal = named(new QPushButton(QStringLiteral("再計算"), lists), QStringLiteral("BtnCal"));
-    BtnCal->setToolTip(QStringLiteral("再計算"));
     Memo1 = problemList(QStringLiteral("Memo1"), lists);
     Memo2 = problemList(QStringLiteral("Memo2"), lists);
     Memo3 = problemList(QStringLiteral("Memo3"), lists);
@@ -178,26 +174,30 @@ void TForm1::buildControls() {
     // "用紙": the page texts.
     auto* paper = new QGroupBox(QStringLiteral("用紙"), page);
     auto* paperGrid = new QGridLayout(paper);
+    paperGrid->setVerticalSpacing(2);
+    // Two texts a row: caption, "設定" and the text box.
     const auto pageText = [paper, paperGrid](const QString& caption, const QString& name,
-                                             QPushButton*& button, const QString& buttonName, int row) {
+                                             QPushButton*& button, const QString& buttonName, int row,
+                                             int column) {
         button = new QPushButton(QStringLiteral("設定"), paper);
         button->setObjectName(buttonName);
+        button->setFixedWidth(40);
         auto* box = new QLineEdit(paper);
         box->setObjectName(name);
-        paperGrid->addWidget(new QLabel(caption, paper), row, 0);
-        paperGrid->addWidget(button, row, 1);
-        paperGrid->addWidget(box, row, 2);
+        paperGrid->addWidget(new QLabel(caption, paper), row, column);
+        paperGrid->addWidget(button, row, column + 1);
+        paperGrid->addWidget(box, row, column + 2);
         return box;
     };
     EdtPageTitle = pageText(QStringLiteral("タイトル"), QStringLiteral("EdtPageTitle"), BtnTitle,
-                            QStringLiteral("BtnTitle"), 0);
+                            QStringLiteral("BtnTitle"), 0, 0);
     EdtSubTitle = pageText(QStringLiteral("サブタイトル"), QStringLiteral("EdtSubTitle"), BtnSubTitle,
-                           QStringLiteral("BtnSubTitle"), 1);
+                           QStringLiteral("BtnSubTitle"), 1, 0);
     EdtHeader = pageText(QStringLiteral("ヘッダー"), QStringLiteral("EdtHeader"), BtnHeader,
-                         QStringLiteral("BtnHeader"), 2);
+                         QStringLiteral("BtnHeader"), 0, 3);
     EdtFooter = pageText(QStringLiteral("フッター"), QStringLiteral("EdtFooter"), BtnFooter,
-                         QStringLiteral("BtnFooter"), 3);
-    grid->addWidget(paper, 2, 0);
+                         QStringLiteral("BtnFooter"), 1, 3);
+    grid->addWidget(paper, 2, 0, 1, 2);
 
     // "表示": the two pages.
     auto* show = new QGroupBox(QStringLiteral("表示"), page);
@@ -207,8 +207,14 @@ void TForm1::buildControls() {
     showButtons->addWidget(Button1);
     showButtons->addWidget(Button2);
     showButtons->addStretch();
-    grid->addWidget(show, 2, 1, Qt::AlignLeft);
-    grid->setRowStretch(3, 1);
+    // The information area beside it, at the bottom right.
+    Information = new InformationArea(page);
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(4);
+    show->setFixedWidth(86); // what the information area leaves of the window's width
+    bottom->addWidget(show);
+    bottom->addWidget(Information);
+    grid->addLayout(bottom, 3, 0, 1, 2);
 
     for (QLineEdit* minimum : {EdtMin1, EdtMin2})
         setHint(minimum, QStringLiteral("最大値以下|2147483647よりも大きな値に設定することはできません"));

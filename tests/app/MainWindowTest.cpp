@@ -4,7 +4,9 @@
 #include "FakeLinks.h"
 #include "FakePrompts.h"
 #include "Hints.h"
+#include "InformationArea.h"
 #include "IniFile.h"
+#include "LoopbackServer.h"
 #include "ModalDriver.h"
 #include "SettingsFile.h"
 
@@ -20,6 +22,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +30,7 @@ using namespace veridi;
 using veridi::test::FakeChoosers;
 using veridi::test::FakeLinks;
 using veridi::test::FakePrompts;
+using veridi::test::LoopbackServer;
 using veridi::test::SettingsFile;
 using veridi::test::typeInto;
 using veridi::test::whenModal;
@@ -125,7 +129,26 @@ TEST_F(MainWindowTest, HintsShowInTheStatusBarWhichLeadsToTheHomePage) {
     QTest::mouseClick(form->StBarInf, Qt::LeftButton);
     EXPECT_EQ(prompts.messages,
               QStringList{QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい")});
-    qunsetenv("VERIDI_SITE");
+    qputenv("VERIDI_SITE", "http://127.0.0.1:9/"); // as for every test
+}
+
+TEST_F(MainWindowTest, InformationAreaShowsThePageOrTheRedPanel) {
+    open(); // the tests' site is a closed port
+    EXPECT_TRUE(form->Information->PnlError->isVisible());
+    EXPECT_EQ(form->Information->PnlError->text(),
+              QStringLiteral("インターネットに接続した状態でご使用下さい"));
+    close();
+
+    const QByteArray page = QStringLiteral("<p>今月のお知らせ</p>").toUtf8();
+    LoopbackServer site("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
+                        QByteArray::number(page.size()) + "\r\nConnection: close\r\n\r\n" + page);
+    qputenv("VERIDI_SITE", site.url(QString()).toString().toUtf8());
+    open();
+    qputenv("VERIDI_SITE", "http://127.0.0.1:9/"); // as for every test
+    EXPECT_FALSE(form->Information->PnlError->isVisible());
+    for (int wait = 0; wait < 100 && form->Information->WebBrowser1->toPlainText().isEmpty(); ++wait)
+        QTest::qWait(20);
+    EXPECT_EQ(form->Information->WebBrowser1->toPlainText(), QStringLiteral("今月のお知らせ"));
 }
 
 TEST_F(MainWindowTest, HelpMenuOpensTheHelpAndTheVersion) {
