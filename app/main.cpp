@@ -16,6 +16,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString title = QStringLiteral("Veridi 自然数の加減乗除篇");
     QApplication::setApplicationName(QStringLiteral("veridi"));
+    // The task bar's name of the program, and the desktop entry it was started from (its icon).
+    QApplication::setApplicationDisplayName(title);
+    QApplication::setDesktopFileName(QStringLiteral("veridi"));
     veridi::registerFontSubstitutions();
     if (!veridi::loadJapaneseQtTranslations())
         std::fputs("veridi: Qt's Japanese translations are not installed (on Debian: qt6-translations-l10n); "
