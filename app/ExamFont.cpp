@@ -2,23 +2,23 @@
 
 namespace veridi {
 
-QFont qFontOf(const ExamFontSpec& spec) {
-    QFont font(spec.Name);
-    if (spec.Size > 0)
-        font.setPointSize(spec.Size);
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
+QFont qFontOf(const ExamFontSpec& stored) {
+    QFont font(stored.Name);
+    if (stored.Size > 0)
+        font.setPointSize(stored.Size);
+    font.setBold(stored.Bold);
+    font.setItalic(stored.Italic);
     return font;
 }
 
 ExamFontSpec examFontOf(const QFont& font, qint32 color) {
-    ExamFontSpec spec;
-    spec.Name = font.family();
-    spec.Size = font.pointSize();
-    spec.Bold = font.bold();
-    spec.Italic = font.italic();
-    spec.Color = color;
-    return spec;
+    ExamFontSpec stored;
+    stored.Name = font.family();
+    stored.Size = font.pointSize();
+    stored.Bold = font.bold();
+    stored.Italic = font.italic();
+    stored.Color = color;
+    return stored;
 }
 
 } // namespace veridi
