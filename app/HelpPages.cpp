@@ -18,6 +18,12 @@ QString helpFolder() {
     return {};
 }
 
+void openLink(const QUrl& url, Links& links, Prompts& prompts) {
+    if (!links.openUrl(url))
+        prompts.message(QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい"),
+                        Prompts::Icon::Error);
+}
+
 void openHelpPage(const QString& folder, const QString& page, Links& links, Prompts& prompts) {
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         prompts.message(QStringLiteral("ヘルプが見つかりません。プログラムと共にインストールして下さい"),
@@ -26,9 +32,7 @@ void openHelpPage(const QString& folder, const QString& page, Links& links, Prom
     }
     const QString pagePath = QDir(folder).filePath(page);
     const QString target = QFileInfo::exists(pagePath) ? pagePath : folder;
-    if (!links.openUrl(QUrl::fromLocalFile(target)))
-        prompts.message(QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい"),
-                        Prompts::Icon::Error);
+    openLink(QUrl::fromLocalFile(target), links, prompts);
 }
 
 } // namespace veridi

@@ -10,7 +10,6 @@
 #include "HelpPages.h"
 #include "HttpGet.h"
 #include "InformationArea.h"
-#include "Links.h"
 #include "OperationNames.h"
 #include "PageDefaults.h"
 #include "PreviewWindow.h"
@@ -394,9 +393,7 @@ void TForm1::A1Click() {
 }
 
 void TForm1::StBarInfClick() {
-    if (!links_.openUrl(siteUrl()))
-        prompts_.message(QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい"),
-                         Prompts::Icon::Error);
+    openLink(siteUrl(), links_, prompts_);
 }
 
 bool TForm1::event(QEvent* event) {
