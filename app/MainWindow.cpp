@@ -61,20 +61,26 @@ TForm1::TForm1(Prompts& prompts, Choosers& choosers, Links& links, const QString
     buildMenus();
     FormCreate();
     FrmRndD = new TFrmRndD(prompts_, links_, this);
-    FrmStyle = new TFrmStyle(Sets, prompts_, choosers_, links_, this);
-    AboutBox = new TAboutBox(this);
 }
 
+// The windows go in the reverse order of their making; the preview writes its settings before
+// the main window writes its own.
 TForm1::~TForm1() {
-    // The preview goes first and writes its settings; then the main window writes its own.
+    delete AboutBox;
+    delete FrmStyle;
     delete FrmPrev;
+    delete FrmRndD;
     FormDestroy();
 }
 
+// The windows are made in a fixed order: the main window, the distribution dialog, the preview
+// with its page string dialog and list window, then the style dialog and the version dialog.
 void TForm1::setPreview(TFrmPrev* preview) {
     FrmPrev = preview;
     composer_ =
         std::make_unique<SheetComposer>(preview->engine(), [preview] { preview->PrevUpDateProgram(); });
+    FrmStyle = new TFrmStyle(Sets, prompts_, choosers_, links_, this);
+    AboutBox = new TAboutBox(this);
 }
 
 void TForm1::FormCreate() {

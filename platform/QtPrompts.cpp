@@ -4,9 +4,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGridLayout>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPrintDialog>
+#include <QPushButton>
 
 #include "QtPrinter.h"
 
@@ -78,6 +82,31 @@ std::optional<QColor> QtPrompts::chooseColor(const QColor& initial) {
     if (!color.isValid())
         return std::nullopt;
     return color;
+}
+
+// Qt's font dialog has no colour of its own; a colour button below its fields adds one.
+std::optional<ColoredFont> QtPrompts::chooseTextFont(const ColoredFont& initial) {
+    QFontDialog dialog(initial.font, parent_);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    QColor color = initial.color;
+    auto* colorButton = new QPushButton(QStringLiteral("色(&C)..."), &dialog);
+    const auto showColor = [colorButton, &color] {
+        QPixmap swatch(16, 16);
+        swatch.fill(color);
+        colorButton->setIcon(QIcon(swatch));
+    };
+    showColor();
+    QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&dialog, &color, showColor] {
+        const QColor chosen = QColorDialog::getColor(color, &dialog);
+        if (chosen.isValid())
+            color = chosen;
+        showColor();
+    });
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(colorButton, grid->rowCount(), 0, Qt::AlignLeft);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return ColoredFont{dialog.selectedFont(), color};
 }
 
 std::optional<QString> QtPrompts::saveFileName(const SaveRequest& request) {

@@ -23,6 +23,7 @@ public:
                                      const QString& preset) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
+    std::optional<ColoredFont> chooseTextFont(const ColoredFont& initial) override;
     std::optional<QString> saveFileName(const SaveRequest& request) override;
     void printerDialog(PrinterDevice& printer) override;
 

@@ -1,4 +1,5 @@
 #include "PreviewWindow.h"
+#include "ListWindow.h"
 #include "PageStrDialog.h"
 
 #include "Choosers.h"
@@ -51,6 +52,8 @@ TFrmPrev::TFrmPrev(Prompts& prompts, Choosers& choosers, std::unique_ptr<Printer
     doc_ = std::make_unique<PreviewDocument>(prompts_, printer_.get(), logicalDpiY(), IniFile(settingsPath));
     doc_->engine.pageImageChanged = [this] { showPageImages(); };
     FrmPageStr = new TFrmPageStr(choosers_, this);
+    FrmList = new TFrmList(this);
+    connectEditing();
     H1->setChecked(doc_->pageStrTicks[0]);
     F1->setChecked(doc_->pageStrTicks[1]);
     T1->setChecked(doc_->pageStrTicks[2]);
@@ -58,6 +61,9 @@ TFrmPrev::TFrmPrev(Prompts& prompts, Choosers& choosers, std::unique_ptr<Printer
 }
 
 TFrmPrev::~TFrmPrev() {
+    // The dialogs go first, in the reverse order of their making.
+    delete FrmList;
+    delete FrmPageStr;
     doc_->saveSettings();
 }
 
@@ -186,7 +192,7 @@ void TFrmPrev::buildMenus() {
             [this] { QApplication::clipboard()->setImage(doc_->visibleImage()); });
 }
 
-template <typename Action> void TFrmPrev::reporting(Action action) {
+void TFrmPrev::reporting(const std::function<void()>& action) {
     try {
         action();
     } catch (const FileError& error) {

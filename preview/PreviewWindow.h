@@ -1,13 +1,16 @@
 #pragma once
 
+#include "Choosers.h"
 #include "PreviewDocument.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QScrollArea;
 
@@ -16,6 +19,7 @@ namespace veridi {
 class Choosers;
 class PrinterDevice;
 class Prompts;
+class TFrmList;
 class TFrmPageStr;
 
 // The preview window: the page as the engine draws it, at 1:1 or fitted to the window, with
@@ -33,6 +37,8 @@ public:
 
     QLabel* Image1 = nullptr;
     QLabel* Image2 = nullptr;
+    // The box for a text typed on the page, shown where the page was clicked.
+    QLineEdit* EdtInput = nullptr;
 
     QMenu* FileMenu = nullptr;
     QMenu* EditMenu = nullptr;
@@ -79,8 +85,9 @@ public:
     void SetPrinter();
     void PrintOut();
 
-    // The page string dialog, made once with the window and used for every page string.
+    // The page string dialog and the list window, made once with the window.
     TFrmPageStr* FrmPageStr = nullptr;
+    TFrmList* FrmList = nullptr;
     // Loads a record into the dialog, and the dialog back into a record.
     void SetStrSet(const TPageStr& cPageStr);
     void GetStrSet(TPageStr& vPageStr);
@@ -96,10 +103,23 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
+    void connectEditing();
+    void appendManual(const QStringList& lines);
+    void chooseTextFont();
+    void choosePenColor();
+    void askPenWidth();
+    void resetDrawingState();
+    void askCommand();
+    void discardManualList();
+    // Typing on the page: the box opens at a click, Enter appends its text, Escape drops it.
+    void openTextInput(QPoint at);
+    void enterTextInput();
     void showPageImages();
     void updateChecks();
     // One of the page's page strings, in the order of the document's ticks: header, footer,
@@ -107,12 +127,14 @@ private:
     bool editPageStrOfPage(int index);
     QSize clientSize() const;
     // A platform error inside a handler ends the handler and is reported.
-    template <typename Action> void reporting(Action action);
+    void reporting(const std::function<void()>& action);
 
     Prompts& prompts_;
     Choosers& choosers_;
     std::unique_ptr<PrinterDevice> printer_;
     std::unique_ptr<PreviewDocument> doc_;
+    // The font the text font chooser starts from; a choice appends only what differs from it.
+    ColoredFont editingFont_;
     QScrollArea* scroll_ = nullptr;
     bool restoringSize_ = false;
 };

@@ -1,3 +1,4 @@
+#include "AboutBox.h"
 #include "DistributionDialog.h"
 #include "FakeChoosers.h"
 #include "FakeLinks.h"
@@ -209,4 +210,16 @@ TEST_F(MainWindowPreviewTest, StyleAndDistributionDialogsChangeWhatIsMade) {
     for (const QString& operand : first)
         sum += operand.toInt();
     EXPECT_GT(sum / 20, 62) << first.join(u' ').toStdString();
+}
+
+TEST_F(MainWindowPreviewTest, TheVersionDialogOpensFromTheHelpMenu) {
+    open();
+    whenModal([this](QDialog& about) {
+        EXPECT_EQ(about.windowTitle(), QStringLiteral("バージョン情報"));
+        EXPECT_EQ(form->AboutBox->ProductName->text(), QStringLiteral("Veridi　自然数の加減乗除篇"));
+        EXPECT_EQ(form->AboutBox->Version->text(), u"Version 1.6"_qs);
+        form->AboutBox->OKButton->click();
+    });
+    form->A1->trigger();
+    EXPECT_FALSE(form->AboutBox->isVisible());
 }
