@@ -4,9 +4,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
-#include <QGridLayout>
+#include <QGroupBox>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPrintDialog>
@@ -102,8 +103,12 @@ std::optional<ColoredFont> QtPrompts::chooseTextFont(const ColoredFont& initial)
             color = chosen;
         showColor();
     });
-    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
-        grid->addWidget(colorButton, grid->rowCount(), 0, Qt::AlignLeft);
+    // Beside the effects (strikeout, underline), the first group of the dialog.
+    const auto groups = dialog.findChildren<QGroupBox*>();
+    if (!groups.isEmpty() && groups.constFirst()->layout())
+        groups.constFirst()->layout()->addWidget(colorButton);
+    else if (dialog.layout())
+        dialog.layout()->addWidget(colorButton);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return ColoredFont{dialog.selectedFont(), color};

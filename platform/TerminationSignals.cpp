@@ -1,10 +1,12 @@
 #include "TerminationSignals.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
 
 #include <csignal>
+#include <functional>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -19,19 +21,16 @@ void onSignal(int) {
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
 }
 
-} // namespace
-
-void closeOnTerminationSignals(QWidget* window) {
+// Runs handler in the event loop at each termination signal, for as long as context lives.
+void onTerminationSignals(QObject* context, const std::function<void()>& handler) {
     if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
 
-    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, window);
-    QPointer<QWidget> target(window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [target] {
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [handler] {
         char byte;
         [[maybe_unused]] const auto got = ::read(signalPipe[1], &byte, 1);
-        if (target)
-            target->close();
+        handler();
     });
 
     struct sigaction action = {};
@@ -40,6 +39,20 @@ void closeOnTerminationSignals(QWidget* window) {
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+}
+
+} // namespace
+
+void closeOnTerminationSignals(QWidget* window) {
+    QPointer<QWidget> target(window);
+    onTerminationSignals(window, [target] {
+        if (target)
+            target->close();
+    });
+}
+
+void quitOnTerminationSignals() {
+    onTerminationSignals(QCoreApplication::instance(), [] { QCoreApplication::quit(); });
 }
 
 } // namespace veridi

@@ -8,4 +8,7 @@ namespace veridi {
 // saved when a session ends.
 void closeOnTerminationSignals(QWidget* window);
 
+// SIGTERM and SIGINT end the event loop at once, without the questions closing a window may ask.
+void quitOnTerminationSignals();
+
 } // namespace veridi
