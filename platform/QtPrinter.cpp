@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -25,6 +26,14 @@ void QtPrinter::endJob() {
         throw PrintJobError("the printer reported an error");
 }
 
+namespace {
+// The user's documents folder, or the home folder on a system that has none yet.
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+} // namespace
+
 void PdfFilePrinter::endJob() {
     PdfPrinter::endJob();
     // No printer on this system: the page becomes a PDF file, offered first in the user's
@@ -35,7 +44,7 @@ void PdfFilePrinter::endJob() {
     request.defaultExtension = QStringLiteral("pdf");
     request.lastName =
         lastName_.isEmpty()
-            ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            ? QDir(documentsFolder())
                   .filePath(QStringLiteral("Veridi %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)))
             : lastName_;
     const auto path = prompts_.saveFileName(request);
