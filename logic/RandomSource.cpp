@@ -5,8 +5,12 @@
 namespace veridi {
 
 RandomSource RandomSource::fromClock() {
+    return RandomSource(clockSeed());
+}
+
+quint64 RandomSource::clockSeed() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    return RandomSource(static_cast<quint64>(now));
+    return static_cast<quint64>(now);
 }
 
 quint64 RandomSource::uniformInteger(quint64 n) {

@@ -16,6 +16,8 @@ public:
     RandomSource(const RandomSource&) = delete;
     RandomSource& operator=(const RandomSource&) = delete;
     static RandomSource fromClock();
+    // The seed fromClock uses: the clock's count at this moment.
+    static quint64 clockSeed();
 
     // A uniform integer in [0, n); n must be positive.
     virtual quint64 uniformInteger(quint64 n);

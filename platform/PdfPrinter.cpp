@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <numeric>
+
 namespace veridi {
 namespace {
 
@@ -34,7 +36,13 @@ void PdfPrinter::endJob() {
 }
 
 bool PdfPrinter::write(const QString& path) const {
-    if (pages_.empty() || QFileInfo(path).isDir())
+    std::vector<qsizetype> order(pages_.size());
+    std::iota(order.begin(), order.end(), 0);
+    return write(path, order);
+}
+
+bool PdfPrinter::write(const QString& path, const std::vector<qsizetype>& order) const {
+    if (order.empty() || QFileInfo(path).isDir())
         return false;
     QPdfWriter writer(path);
     writer.setResolution(kDpi);
@@ -42,12 +50,12 @@ bool PdfPrinter::write(const QString& path) const {
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    for (size_t i = 0; i < pages_.size(); ++i) {
+    for (size_t i = 0; i < order.size(); ++i) {
         if (i > 0)
             writer.newPage();
         // A picture replays scaled from the resolution it was recorded at; the page was drawn
         // in printer dots already, so that scaling is undone.
-        const QPicture& page = pages_[i];
+        const QPicture& page = pages_.at(size_t(order[i]));
         painter.save();
         painter.scale(qreal(page.logicalDpiX()) / writer.logicalDpiX(),
                       qreal(page.logicalDpiY()) / writer.logicalDpiY());

@@ -107,14 +107,18 @@ bool confirmOption(const Options& options) {
                .value_or(QStringLiteral("no")) == QLatin1String("yes");
 }
 
-RandomSource randomSourceFrom(const Options& options) {
+quint64 seedFrom(const Options& options) {
     const auto text = options.value(QStringLiteral("seed"));
     if (!text)
-        return RandomSource::fromClock();
+        return RandomSource::clockSeed();
     const auto seed = parseInteger64(*text);
     if (!seed)
         throw UsageError(QStringLiteral("--seed: %1 is not a whole number").arg(*text));
-    return RandomSource(quint64(*seed));
+    return quint64(*seed);
+}
+
+RandomSource randomSourceFrom(const Options& options) {
+    return RandomSource(seedFrom(options));
 }
 
 } // namespace veridi::sheettool

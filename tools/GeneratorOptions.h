@@ -25,6 +25,9 @@ std::optional<Operation> operationOption(const Options& options);
 // --confirm yes|no, the answer to the generator's question; no when not given.
 bool confirmOption(const Options& options);
 
+// The seed of --seed, otherwise one from the clock as the program takes it.
+quint64 seedFrom(const Options& options);
+
 // Seeded by --seed, otherwise from the clock as the program is.
 RandomSource randomSourceFrom(const Options& options);
 

@@ -1,3 +1,4 @@
+#include "GeneratorOptions.h"
 #include "ProblemSource.h"
 #include "SheetOptions.h"
 #include "StderrPrompts.h"
@@ -14,7 +15,7 @@ int runPage(const QStringList& args) {
     const Options options = sheetOptions(args, {});
     const bool answers = sheetMode(options, {u"problems"_qs, u"answers"_qs}) == u"answers";
     const SheetInput input = sheetInputFrom(options);
-    const auto problems = problemsFrom(options, input.generator);
+    const auto problems = problemsFrom(options, input.generator, seedFrom(options));
     if (!problems)
         return 3;
 

@@ -71,7 +71,8 @@ ProblemSet readProblemFile(const QString& fileName) {
     return problems;
 }
 
-std::optional<ProblemSet> problemsFrom(const Options& options, const GeneratorSettings& settings) {
+std::optional<ProblemSet> problemsFrom(const Options& options, const GeneratorSettings& settings,
+                                       quint64 seed) {
     if (const auto input = options.value(kInput)) {
         // The operation, the grid and the settings file still shape the page.
         const std::set<QString> layout = {QStringLiteral("op"), QStringLiteral("rows"),
@@ -84,7 +85,7 @@ std::optional<ProblemSet> problemsFrom(const Options& options, const GeneratorSe
                     QStringLiteral("--%1 steers the generator and cannot go with --in").arg(name));
         return nonEmpty(readProblemFile(*input));
     }
-    RandomSource random = randomSourceFrom(options);
+    RandomSource random(seed);
     StderrPrompts prompts(confirmOption(options));
     const auto made = ProblemGenerator(random, prompts).make(settings);
     if (!made)

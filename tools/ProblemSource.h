@@ -17,8 +17,10 @@ std::set<QString> problemSourceSwitches();
 
 // The problem set, or nothing when the generator's question was answered no. With --in, the
 // options that only steer the generator are a UsageError, since they would change nothing; so
-// is a set without problems (an empty file, or zero rows or columns).
-std::optional<ProblemSet> problemsFrom(const Options& options, const GeneratorSettings& settings);
+// is a set without problems (an empty file, or zero rows or columns). The generator is seeded
+// with seed.
+std::optional<ProblemSet> problemsFrom(const Options& options, const GeneratorSettings& settings,
+                                       quint64 seed);
 
 // Lines of FIRST<TAB>SECOND or FIRST<TAB>SECOND<TAB>ANSWER, each ending in LF or CR LF, UTF-8;
 // at most as many as the generator makes for one sheet, in at most a megabyte. A UsageError

@@ -5,12 +5,15 @@
 
 namespace veridi::sheettool {
 
-Options sheetOptions(const QStringList& args, const std::set<QString>& extraValued) {
+Options sheetOptions(const QStringList& args, const std::set<QString>& extraValued,
+                     const std::set<QString>& extraSwitches) {
     std::set<QString> valued = problemSourceOptions();
     valued.merge(pageGeometryOptions());
     valued.insert(QStringLiteral("mode"));
     valued.insert(extraValued.begin(), extraValued.end());
-    Options options(args, valued, problemSourceSwitches());
+    std::set<QString> switches = problemSourceSwitches();
+    switches.insert(extraSwitches.begin(), extraSwitches.end());
+    Options options(args, valued, switches);
     if (!options.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument %1").arg(options.positional().first()));
     return options;

@@ -9,9 +9,10 @@
 namespace veridi::sheettool {
 
 // The options the composing subcommands share: the problem source, the page geometry and
-// "--mode"; extraValued names the subcommand's own valued options. A positional argument is a
-// UsageError.
-Options sheetOptions(const QStringList& args, const std::set<QString>& extraValued);
+// "--mode"; extraValued and extraSwitches name the subcommand's own options. A positional
+// argument is a UsageError.
+Options sheetOptions(const QStringList& args, const std::set<QString>& extraValued,
+                     const std::set<QString>& extraSwitches = {});
 
 // "--mode", which must be given, as one of the words.
 QString sheetMode(const Options& options, const QStringList& words);
