@@ -9,15 +9,11 @@
 #include <numeric>
 
 namespace veridi {
-namespace {
-
-QPageLayout pageLayout() {
+QPageLayout PdfPrinter::pageLayout() {
     const qreal insetMm = PdfPrinter::kInsetDots * 25.4 / PdfPrinter::kDpi;
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                        QMarginsF(insetMm, insetMm, insetMm, insetMm), QPageLayout::Millimeter);
 }
-
-} // namespace
 
 PdfPrinter::PdfPrinter() = default;
 

@@ -2,6 +2,7 @@
 
 #include "Printer.h"
 
+#include <QPageLayout>
 #include <QPicture>
 
 #include <vector>
@@ -17,6 +18,9 @@ public:
     static constexpr int kInsetDots = 100; // one sixth of an inch on every side
 
     PdfPrinter();
+
+    // A4 portrait with the inset as its margins.
+    static QPageLayout pageLayout();
 
     int dpiX() const override { return kDpi; }
     int dpiY() const override { return kDpi; }

@@ -9,11 +9,14 @@
 
 #include "ImagePrinter.h"
 #include "PdfPrinter.h"
+#include "PdfStreamPrinter.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 #include <vector>
 
@@ -56,20 +59,106 @@ void writeToStderr(const QString& text) {
     std::fflush(stderr);
 }
 
-// The order of the recorded pages in the PDF: as composed (each sheet's pages together), or
-// every sheet's first page, then every sheet's second page.
-std::vector<qsizetype> pdfPageOrder(const SheetBatch& batch, qsizetype pagesPerSheet) {
-    std::vector<qsizetype> order;
-    if (!batch.answersAtEnd) {
-        for (qsizetype page = 0; page < batch.sheets * pagesPerSheet; ++page)
-            order.push_back(page);
-        return order;
-    }
-    for (qsizetype page = 0; page < pagesPerSheet; ++page)
-        for (qsizetype sheet = 0; sheet < batch.sheets; ++sheet)
-            order.push_back(sheet * pagesPerSheet + page);
-    return order;
+// The passes over the sheets, each naming the pages it puts out. A page is put out as soon as it
+// is composed, so with the answers at the end of a PDF a second pass composes every sheet again:
+// the answers page is laid out after its problems page, as in a single run.
+std::vector<std::vector<SheetComposer::Mode>> passesOf(const std::vector<SheetComposer::Mode>& modes,
+                                                       bool answersAtEnd) {
+    if (!answersAtEnd)
+        return {modes};
+    std::vector<std::vector<SheetComposer::Mode>> passes;
+    for (const SheetComposer::Mode m : modes)
+        passes.push_back({m});
+    return passes;
 }
+
+// Composes the sheets of a batch and puts out their pages: into the PDF, or as image files.
+class SheetRenderer {
+public:
+    SheetRenderer(const Options& options, const SheetInput& input, const RenderTarget& target,
+                  const SheetBatch& batch, std::vector<SheetComposer::Mode> modes)
+        : options_(options), input_(input), target_(target), batch_(batch), modes_(std::move(modes)),
+          image_(input.geometry.printerDpiX, input.geometry.printerDpiY, input.geometry.page) {
+        if (target.pdf)
+            pdf_.emplace(target.output);
+    }
+
+    // The exit status: 0, 1 for a failure reported on stderr, 3 when the generator's question was
+    // answered no.
+    int run() {
+        if (pdf_ && !pdf_->isOpen())
+            return cannotWrite();
+        const auto passes = passesOf(modes_, batch_.answersAtEnd);
+        BatchProgress progress(isatty(fileno(stderr)) != 0, batch_.sheets * qint32(passes.size()));
+        QElapsedTimer clock;
+        clock.start();
+        qint32 done = 0;
+        for (const auto& pass : passes)
+            for (qint32 sheet = 0; sheet < batch_.sheets; ++sheet) {
+                if (const int status = renderSheet(sheet, pass))
+                    return status;
+                writeToStderr(progress.after(++done, clock.elapsed()));
+            }
+        writeToStderr(progress.finish());
+        if (pdf_ && !pdf_->finish())
+            return cannotWrite();
+        return 0;
+    }
+
+private:
+    int renderSheet(qint32 sheet, const std::vector<SheetComposer::Mode>& output) {
+        const auto problems = problemsFrom(options_, input_.generator, batch_.seedOf(sheet));
+        if (!problems)
+            return 3;
+        // Each sheet is composed as a fresh run composes it: a page's layout depends on the
+        // pages composed before it in the same preview.
+        WorksheetSession session(prompts_, pdf_ ? static_cast<PrinterDevice*>(&*pdf_) : &image_,
+                                 input_.setup);
+        if (!session.ready())
+            return 1;
+        for (const SheetComposer::Mode m : modes_) {
+            session.compose(m, *problems);
+            if (std::find(output.begin(), output.end(), m) == output.end())
+                continue;
+            if (!putOut(session, m, sheet))
+                return 1;
+            if (m == output.back())
+                break;
+        }
+        return 0;
+    }
+
+    bool putOut(WorksheetSession& session, SheetComposer::Mode m, qint32 sheet) {
+        if (pdf_) {
+            try {
+                session.doc.PrintOut();
+                return true;
+            } catch (const PrintJobError& error) {
+                prompts_.message(QString::fromUtf8(error.what()), Prompts::Icon::Error);
+                return false;
+            }
+        }
+        const bool answersBeside = m == SheetComposer::Answers && modes_.size() == 2;
+        const QString name = sheetImageName(target_.output, sheet, batch_.sheets, answersBeside);
+        const int quality = qBound(1, int(session.doc.CQuality), 100);
+        return writePageImage(session.doc.engine.Image1, name, target_.imageFormat, quality, prompts_);
+    }
+
+    int cannotWrite() {
+        prompts_.message(QStringLiteral("Cannot write file \"%1\".").arg(target_.output),
+                         Prompts::Icon::Error);
+        return 1;
+    }
+
+    const Options& options_;
+    const SheetInput& input_;
+    const RenderTarget& target_;
+    const SheetBatch& batch_;
+    const std::vector<SheetComposer::Mode> modes_;
+    StderrPrompts prompts_;
+    std::optional<PdfStreamPrinter> pdf_;
+    ImagePrinter image_;
+};
 
 } // namespace
 
@@ -88,50 +177,9 @@ int runRender(const QStringList& args) {
     if (mode != u"problems")
         modes.push_back(SheetComposer::Answers);
 
-    StderrPrompts prompts;
     if (batch.reported)
-        prompts.message(seedsLine(batch), Prompts::Icon::Information);
-    const PageGeometry& g = input.geometry;
-    PdfPrinter pdf;
-    ImagePrinter image(g.printerDpiX, g.printerDpiY, g.page);
-    PrinterDevice* printer = target.pdf ? static_cast<PrinterDevice*>(&pdf) : &image;
-    BatchProgress progress(isatty(fileno(stderr)) != 0, batch.sheets);
-    QElapsedTimer clock;
-    clock.start();
-    for (qint32 sheet = 0; sheet < batch.sheets; ++sheet) {
-        const auto problems = problemsFrom(options, input.generator, batch.seedOf(sheet));
-        if (!problems)
-            return 3;
-        // Each sheet is composed as a fresh run composes it: a page's layout depends on the
-        // pages composed before it in the same preview.
-        WorksheetSession session(prompts, printer, input.setup);
-        if (!session.ready())
-            return 1;
-        for (const SheetComposer::Mode m : modes) {
-            session.compose(m, *problems);
-            if (target.pdf) {
-                try {
-                    session.doc.PrintOut();
-                } catch (const PrintJobError& error) {
-                    prompts.message(QString::fromUtf8(error.what()), Prompts::Icon::Error);
-                    return 1;
-                }
-                continue;
-            }
-            const bool answersBeside = m == SheetComposer::Answers && modes.size() == 2;
-            const QString name = sheetImageName(target.output, sheet, batch.sheets, answersBeside);
-            const int quality = qBound(1, int(session.doc.CQuality), 100);
-            if (!writePageImage(session.doc.engine.Image1, name, target.imageFormat, quality, prompts))
-                return 1;
-        }
-        writeToStderr(progress.after(sheet + 1, clock.elapsed()));
-    }
-    writeToStderr(progress.finish());
-    if (target.pdf && !pdf.write(target.output, pdfPageOrder(batch, qsizetype(modes.size())))) {
-        prompts.message(QStringLiteral("Cannot write file \"%1\".").arg(target.output), Prompts::Icon::Error);
-        return 1;
-    }
-    return 0;
+        StderrPrompts().message(seedsLine(batch), Prompts::Icon::Information);
+    return SheetRenderer(options, input, target, batch, modes).run();
 }
 
 } // namespace veridi::sheettool
