@@ -89,7 +89,7 @@ void DrawEngine::DrawGraphics() {
         printer_->endJob();
         return;
     }
-    if (Image1.isNull())
+    if (Image1.isNull() || !DrawsPageImage)
         return;
     drawPages(Image1);
     if (nTgtCanvas == 2 && !Image2.isNull()) {

@@ -116,6 +116,8 @@ private:
                                  input_.setup);
         if (!session.ready())
             return 1;
+        // A PDF's pages are printed only; the page image nobody sees is not drawn.
+        session.doc.engine.DrawsPageImage = !pdf_;
         for (const SheetComposer::Mode m : modes_) {
             session.compose(m, *problems);
             if (std::find(output.begin(), output.end(), m) == output.end())
