@@ -227,6 +227,12 @@ TEST(RenderCommand, FailuresAndBadOptions) {
         {"--mode", "both", "-o", "a.pdf", "--printer-dpi", "300"},
         {"--mode", "both", "-o", "a.png", "--in", "set.txt", "--second", "1:2"},
         {"--mode", "both", "-o"},
+        {"--mode", "both", "-o", "a.pdf", "--sheets", "0"},
+        {"--mode", "both", "-o", "a.pdf", "--sheets", "10001"},
+        {"--mode", "both", "-o", "a.pdf", "--sheets", "two"},
+        {"--mode", "both", "-o", "a.pdf", "--sheets", "2", "--in", "set.txt"},
+        {"--mode", "both", "-o", "a.png", "--sheets", "2", "--answers-at-end"},
+        {"--mode", "both", "-o", "a.pdf", "--answers-at-end=yes"},
     };
     for (const QStringList& args : usage) {
         const ToolRun run = runSheet(QStringList{"render"} + args);
@@ -240,6 +246,81 @@ TEST(RenderCommand, FailuresAndBadOptions) {
         EXPECT_EQ(run.status, out == QStringLiteral(".") ? 2 : 1) << out << ": " << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(u"Cannot") || run.status == 2) << out << ": " << run.err.toStdString();
     }
+}
+
+// Each page's words with their places, as one text per page that two PDFs can be compared by.
+QStringList pageTexts(const QString& pdf) {
+    QStringList texts;
+    for (const QList<Word>& page : pdfWords(pdf)) {
+        QString text;
+        for (const Word& w : page)
+            text += QStringLiteral("%1@%2,%3 ").arg(w.text).arg(w.xMin, 0, 'f', 1).arg(w.yMin, 0, 'f', 1);
+        texts << text;
+    }
+    return texts;
+}
+
+TEST(RenderCommand, ABatchPdfHoldsEachSheetAsItsOwnRenderWithTheNextSeed) {
+    test::WorkFolder folder;
+    const QStringList common = {"--mode", "both", "--seed", "7", "--rows", "4"};
+    const ToolRun batch = runSheet(QStringList{"render", "--sheets", "3", "-o", "batch.pdf"} + common);
+    ASSERT_EQ(batch.status, 0) << batch.err.toStdString();
+    EXPECT_EQ(batch.err, u"seeds 7 to 9 (--seed 7 makes this batch again)\n");
+    const QStringList pages = pageTexts("batch.pdf");
+    ASSERT_EQ(pages.size(), 6);
+    for (int sheet = 0; sheet < 3; ++sheet) {
+        const QString seed = QString::number(7 + sheet);
+        const ToolRun single =
+            runSheet({"render", "--mode", "both", "--seed", seed, "--rows", "4", "-o", "single.pdf"});
+        ASSERT_EQ(single.status, 0) << single.err.toStdString();
+        EXPECT_TRUE(single.err.isEmpty()) << single.err.toStdString();
+        EXPECT_EQ(pageTexts("single.pdf"), pages.mid(2 * sheet, 2)) << "sheet " << sheet + 1;
+    }
+    EXPECT_NE(pages[0], pages[2]);
+    EXPECT_NE(pages[2], pages[4]);
+
+    const ToolRun atEnd =
+        runSheet(QStringList{"render", "--sheets", "3", "--answers-at-end", "-o", "end.pdf"} + common);
+    ASSERT_EQ(atEnd.status, 0) << atEnd.err.toStdString();
+    EXPECT_EQ(pageTexts("end.pdf"),
+              (QStringList{pages[0], pages[2], pages[4], pages[1], pages[3], pages[5]}));
+
+    const ToolRun answers = runSheet(
+        {"render", "--sheets", "2", "--mode", "answers", "--seed", "-1", "--rows", "4", "-o", "answers.pdf"});
+    ASSERT_EQ(answers.status, 0) << answers.err.toStdString();
+    EXPECT_EQ(answers.err, u"seeds -1 to 0 (--seed -1 makes this batch again)\n");
+    EXPECT_EQ(pageTexts("answers.pdf").size(), 2);
+}
+
+TEST(RenderCommand, ABatchOfImagesIsNumberedWithEachSheetAsItsOwnRender) {
+    test::WorkFolder folder;
+    const ToolRun batch =
+        runSheet({"render", "--sheets", "10", "--mode", "both", "--rows", "2", "-o", "s.png"});
+    ASSERT_EQ(batch.status, 0) << batch.err.toStdString();
+    // Without --seed one is taken from the clock and reported.
+    static const QRegularExpression reported(QStringLiteral("^seeds (-?\\d+) to -?\\d+ \\(--seed \\1 "
+                                                            "makes this batch again\\)\n$"));
+    const auto seed = reported.match(batch.err);
+    ASSERT_TRUE(seed.hasMatch()) << batch.err.toStdString();
+    for (const char* name : {"s-01.png", "s-01-answers.png", "s-10.png", "s-10-answers.png"})
+        EXPECT_TRUE(QFile::exists(name)) << name;
+    EXPECT_FALSE(QFile::exists("s.png"));
+    EXPECT_FALSE(QFile::exists("s-11.png"));
+
+    const QString tenth = QString::number(seed.captured(1).toLongLong() + 9);
+    const ToolRun single =
+        runSheet({"render", "--mode", "both", "--rows", "2", "--seed", tenth, "-o", "t.png"});
+    ASSERT_EQ(single.status, 0) << single.err.toStdString();
+    EXPECT_EQ(QImage("s-10.png"), QImage("t.png"));
+    EXPECT_EQ(QImage("s-10-answers.png"), QImage("t-answers.png"));
+    EXPECT_NE(QImage("s-01.png"), QImage("s-10.png"));
+
+    const ToolRun one =
+        runSheet({"render", "--sheets", "1", "--mode", "problems", "--seed", "3", "-o", "one.jpg"});
+    ASSERT_EQ(one.status, 0) << one.err.toStdString();
+    EXPECT_EQ(one.err, u"seed 3 (--seed 3 makes this sheet again)\n");
+    EXPECT_TRUE(QFile::exists("one.jpg"));
+    EXPECT_FALSE(QFile::exists("one-1.jpg"));
 }
 
 } // namespace
