@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <malloc.h>
 #include <functional>
 #include <map>
 
@@ -26,6 +27,11 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A batch makes and drops a page image of a few megabytes for every sheet. Kept in the heap,
+    // freed memory serves the next sheet instead of being handed back to the system and mapped
+    // afresh, page by page.
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
     // Drawing and measuring need a Gui application; no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
