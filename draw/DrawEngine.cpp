@@ -9,12 +9,13 @@ namespace {
 
 const QString pageNoteFace = QStringLiteral("ＭＳ Ｐ明朝");
 
-void makeBlankImage(QImage& image, qint32 width, qint32 height, qint32 dpi) {
+void makeBlankImage(QImage& image, qint32 width, qint32 height, qint32 dpi, bool blank = true) {
     // A size the platform cannot hold leaves no image; drawing then skips the screen.
     image = width > 0 && height > 0 ? QImage(width, height, QImage::Format_RGB32) : QImage();
     if (image.isNull())
         return;
-    image.fill(Qt::white);
+    if (blank)
+        image.fill(Qt::white);
     if (dpi > 0) {
         image.setDotsPerMeterX(qRound(dpi / 0.0254));
         image.setDotsPerMeterY(qRound(dpi / 0.0254));
@@ -73,7 +74,9 @@ QSize DrawEngine::oneToOneSize() const {
 }
 
 void DrawEngine::SetImageSize(qint32 width, qint32 height) {
-    makeBlankImage(Image1, width, height, MonitorRes);
+    // An image nobody draws on or looks at only gives the page its size; whitening it would be
+    // wasted on every page of a long print run.
+    makeBlankImage(Image1, width, height, MonitorRes, DrawsPageImage);
     nTgtCanvas = screenTargetOfView();
 }
 

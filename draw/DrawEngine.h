@@ -49,8 +49,8 @@ public:
     qint32 PageH = 0;
     // The preview window is shown; nothing is drawn, not even on the printer, while it is not.
     bool Visible = false;
-    // False when nobody looks at the page image, as when pages are only printed: the image then
-    // stays blank and every drawing meant for it is skipped.
+    // False when nobody looks at the page image, as when pages are only printed: every drawing
+    // meant for it is skipped, and an image made while it is false is not even whitened.
     bool DrawsPageImage = true;
 
     QStringList ListByFile;    // the file list, drawn first (picture slots 0 to 4)

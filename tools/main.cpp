@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <malloc.h>
 #include <functional>
+#include <malloc.h>
 #include <map>
 
 using namespace veridi::sheettool;
