@@ -14,6 +14,8 @@ using namespace veridi;
 
 namespace {
 
+constexpr qint32 kSlowestD = 1;
+
 GeneratorSettings fullSheet(Operation op) {
     GeneratorSettings s;
     s.operation = op;
@@ -22,14 +24,17 @@ GeneratorSettings fullSheet(Operation op) {
     return s;
 }
 
+// Twenty problems of each operation (argument 0 to 3) with uniform operands, and (second argument)
+// with the distribution D that rejects the most draws.
 void makeProblemSet(benchmark::State& state) {
     RandomSource random(1);
     test::FakePrompts prompts;
-    const GeneratorSettings s = fullSheet(Operation(state.range(0)));
+    GeneratorSettings s = fullSheet(Operation(state.range(0)));
+    s.rnd_D = qint32(state.range(1));
     for (auto _ : state)
         benchmark::DoNotOptimize(ProblemGenerator(random, prompts).make(s));
 }
-BENCHMARK(makeProblemSet)->DenseRange(0, 3);
+BENCHMARK(makeProblemSet)->ArgsProduct({{0, 1, 2, 3}, {0, kSlowestD}});
 
 // A skewed distribution rejects about half its draws.
 void drawNormalOperand(benchmark::State& state) {
@@ -39,7 +44,8 @@ void drawNormalOperand(benchmark::State& state) {
 }
 BENCHMARK(drawNormalOperand);
 
-// One redraw of a full page of twenty problems on the screen image or the printer page.
+// Composing a full page of twenty problems, then (argument 1) drawing it on the screen image or
+// (argument 0) on the printer page, or (argument 2) not drawing it.
 void composeAndDrawPage(benchmark::State& state) {
     test::FakePrompts prompts;
     ImagePrinter printer(600, 600, QSize(4760, 6814));
@@ -49,8 +55,12 @@ void composeAndDrawPage(benchmark::State& state) {
     engine.SetImageSize(761, 1090);
     engine.PageTitle.SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 24, 4, u"10"_qs, u"10"_qs, false, false);
     engine.SubTitle.SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 12, 4, u"10"_qs, u"36"_qs, false, false);
-    engine.nTgtCanvas = int(state.range(0));
-    SheetComposer composer(engine, [&engine] { engine.DrawGraphics(); });
+    engine.nTgtCanvas = int(state.range(0)) % 2;
+    const bool draws = state.range(0) != 2;
+    SheetComposer composer(engine, [&engine, draws] {
+        if (draws)
+            engine.DrawGraphics();
+    });
     WorksheetSettings settings;
     settings.ExamRowN = 10;
     settings.ExamColN = 2;
@@ -65,7 +75,7 @@ void composeAndDrawPage(benchmark::State& state) {
         composer.ComposeSheet(SheetComposer::Problems, {s, dateTime, problems, QStringLiteral("＋"), 0});
     }
 }
-BENCHMARK(composeAndDrawPage)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(composeAndDrawPage)->Arg(2)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
