@@ -43,10 +43,16 @@ qint32 lineHeight(const QFont& font) {
 void paintText(QPainter& painter, const QFont& font, const QColor& color, const TextBackground& background,
                QPoint at, const QString& text, std::span<const qint32> advances, qreal angleDegrees) {
     const QFontMetrics metrics(font);
-    painter.save();
-    painter.translate(at);
-    if (angleDegrees != 0)
+    // Level text is placed by its origin alone; only turned text needs the painter turned, and
+    // then put back.
+    const bool turned = angleDegrees != 0;
+    QPointF origin(at);
+    if (turned) {
+        painter.save();
+        painter.translate(at);
         painter.rotate(-angleDegrees);
+        origin = QPointF();
+    }
     const bool pitched = !advances.empty();
     if (background.solid) {
         qint64 width = 0;
@@ -55,12 +61,15 @@ void paintText(QPainter& painter, const QFont& font, const QColor& color, const 
                 width += a;
         else
             width = metrics.horizontalAdvance(text);
-        painter.fillRect(QRectF(0, 0, qreal(width), metrics.ascent() + metrics.descent()), background.color);
+        painter.fillRect(QRectF(origin.x(), origin.y(), qreal(width), metrics.ascent() + metrics.descent()),
+                         background.color);
     }
+    const QFont keptFont = painter.font();
+    const QPen keptPen = painter.pen();
     painter.setFont(font);
     painter.setPen(color);
     if (!pitched) {
-        painter.drawText(QPointF(0, metrics.ascent()), text);
+        painter.drawText(origin + QPointF(0, metrics.ascent()), text);
     } else {
         qint64 x = 0;
         for (qsizetype i = 0; i < text.size() && i < qsizetype(advances.size()); ++i) {
@@ -70,11 +79,16 @@ void paintText(QPainter& painter, const QFont& font, const QColor& color, const 
                 continue;
             }
             const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-            painter.drawText(QPointF(qreal(x), metrics.ascent()), text.mid(i, length));
+            painter.drawText(origin + QPointF(qreal(x), metrics.ascent()), text.mid(i, length));
             x += advances[i];
         }
     }
-    painter.restore();
+    if (turned) {
+        painter.restore();
+        return;
+    }
+    painter.setFont(keptFont);
+    painter.setPen(keptPen);
 }
 
 } // namespace veridi
