@@ -37,7 +37,9 @@ void loadListPictures(const QStringList& list, int base, PictureSlots& bmp, Meta
     for (const QString& line : list) {
         if (names.size() >= kSlotsPerList)
             break;
-        if (trimLine(line).isEmpty())
+        // Most lines are other commands; only a line holding the letters "cture" (in any case)
+        // can start with a word that upper-cases to PICTURE, so the others are not split.
+        if (!line.contains(u"cture", Qt::CaseInsensitive) || trimLine(line).isEmpty())
             continue;
         const QStringList fields = splitFields(line);
         if (fields.size() > 2 && wordOf(fields[0]) == u"PICTURE")

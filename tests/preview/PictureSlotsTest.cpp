@@ -38,6 +38,29 @@ TEST(LoadListPictures, AFileNamedOnSeveralLinesIsDecodedOnceAndItsSlotsShareIt) 
         EXPECT_EQ(bmp[size_t(slot)], bmp[5]) << "slot " << slot;
 }
 
+// The command word is found in any case and any spelling that upper-cases to PICTURE (a dotless
+// i does), quoted or not, among lines of other commands; other words, a quote inside the word
+// among them, never take a slot.
+TEST(LoadListPictures, FindsThePictureWordHoweverItIsWrittenAndNothingElse) {
+    test::WorkFolder folder;
+    folder.write("p.jpg", pictureJpeg(Qt::red));
+    PictureSlots bmp;
+    const QStringList list = {"TextOut,1,2,\"picture\"",
+                              "  picture ,p.jpg,0,0,10,10",
+                              "\"Pic\"\"ture\",p.jpg,0,0,10,10",
+                              QString::fromUtf8("P\u0131cture,p.jpg,0,0,10,10"),
+                              "\"PICTURE\",p.jpg,0,0,10,10",
+                              "PICTURES,p.jpg,0,0,10,10",
+                              "Line,0,0,10,10"};
+    loadListPictures(list, kProgramListSlots, bmp);
+    // Slots 10 to 12: the lower-case word, the dotless-i spelling and the quoted word.
+    EXPECT_TRUE(bmp[10]);
+    EXPECT_TRUE(bmp[11]);
+    EXPECT_TRUE(bmp[12]);
+    EXPECT_FALSE(bmp[13]);
+    EXPECT_FALSE(bmp[14]);
+}
+
 TEST(PictureLoader, DecodesEachFileOnceHoweverItIsNamed) {
     test::WorkFolder folder;
     folder.write("p.jpg", pictureJpeg(Qt::red));
