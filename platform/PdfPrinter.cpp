@@ -6,8 +6,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <numeric>
-
 namespace veridi {
 QPageLayout PdfPrinter::pageLayout() {
     const qreal insetMm = PdfPrinter::kInsetDots * 25.4 / PdfPrinter::kDpi;
@@ -32,13 +30,7 @@ void PdfPrinter::endJob() {
 }
 
 bool PdfPrinter::write(const QString& path) const {
-    std::vector<qsizetype> order(pages_.size());
-    std::iota(order.begin(), order.end(), 0);
-    return write(path, order);
-}
-
-bool PdfPrinter::write(const QString& path, const std::vector<qsizetype>& order) const {
-    if (order.empty() || QFileInfo(path).isDir())
+    if (pages_.empty() || QFileInfo(path).isDir())
         return false;
     QPdfWriter writer(path);
     writer.setResolution(kDpi);
@@ -46,12 +38,12 @@ bool PdfPrinter::write(const QString& path, const std::vector<qsizetype>& order)
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    for (size_t i = 0; i < order.size(); ++i) {
+    for (size_t i = 0; i < pages_.size(); ++i) {
         if (i > 0)
             writer.newPage();
         // A picture replays scaled from the resolution it was recorded at; the page was drawn
         // in printer dots already, so that scaling is undone.
-        const QPicture& page = pages_.at(size_t(order[i]));
+        const QPicture& page = pages_[i];
         painter.save();
         painter.scale(qreal(page.logicalDpiX()) / writer.logicalDpiX(),
                       qreal(page.logicalDpiY()) / writer.logicalDpiY());

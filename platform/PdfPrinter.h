@@ -31,8 +31,6 @@ public:
     qsizetype pageCount() const { return qsizetype(pages_.size()); }
     // Writes the recorded pages, in order, as one PDF file; false when it cannot be written.
     bool write(const QString& path) const;
-    // The same with the pages in the given order: indices of recorded pages.
-    bool write(const QString& path, const std::vector<qsizetype>& order) const;
     void clear() { pages_.clear(); }
 
 private:

@@ -39,7 +39,7 @@ void PdfStreamPrinter::endJob() {
 }
 
 bool PdfStreamPrinter::finish() {
-    return isOpen() && pages_ > 0 && painter_.end();
+    return isOpen() && painter_.end() && pages_ > 0;
 }
 
 int PdfStreamPrinter::Page::metric(PaintDeviceMetric metric) const {

@@ -67,6 +67,7 @@ std::vector<std::vector<SheetComposer::Mode>> passesOf(const std::vector<SheetCo
     if (!answersAtEnd)
         return {modes};
     std::vector<std::vector<SheetComposer::Mode>> passes;
+    passes.reserve(modes.size());
     for (const SheetComposer::Mode m : modes)
         passes.push_back({m});
     return passes;
