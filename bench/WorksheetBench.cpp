@@ -67,6 +67,23 @@ void composeAndDrawPage(benchmark::State& state) {
 }
 BENCHMARK(composeAndDrawPage)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// A redraw of the largest command file the preview reads: 16 MiB of short LINE commands, split
+// once by the first drawing and only drawn by the redraws measured here.
+void redrawLargeCommandList(benchmark::State& state) {
+    test::FakePrompts prompts;
+    ImagePrinter printer(600, 600, QSize(4760, 6814));
+    DrawEngine engine(prompts, &printer, 96);
+    engine.UnitType = 2;
+    engine.Visible = true;
+    engine.SetImageSize(761, 1090);
+    const QString line = QStringLiteral("LINE,10,20,11,21");
+    engine.ListByFile = QStringList(16 * 1024 * 1024 / (line.size() + 2), line);
+    engine.DrawGraphics();
+    for (auto _ : state)
+        engine.DrawGraphics();
+}
+BENCHMARK(redrawLargeCommandList)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
