@@ -144,8 +144,10 @@ void DrawEngine::RunCommandList(int list) {
     // Each list is split into commands once per content, not at every redraw.
     const QStringList& lines = list == 0 ? ListByFile : list == 1 ? ListByManual : ListbyProgram;
     std::shared_ptr<const ParsedCommands>& cached = parsedLists_[size_t(list)];
-    if (!cached || cached->source() != lines)
+    if (!cached || cached->source() != lines) {
+        cached.reset(); // the old lines and their commands go before the new ones are split
         cached = std::make_shared<const ParsedCommands>(lines);
+    }
     // This run's own reference: a message box shown mid-way must not see the list change under
     // the loop.
     const std::shared_ptr<const ParsedCommands> parsed = cached;
