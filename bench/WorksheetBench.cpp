@@ -77,7 +77,7 @@ void redrawLargeCommandList(benchmark::State& state) {
     engine.Visible = true;
     engine.SetImageSize(761, 1090);
     const QString line = QStringLiteral("LINE,10,20,11,21");
-    engine.ListByFile = QStringList(16 * 1024 * 1024 / (line.size() + 2), line);
+    engine.ListByFile = QStringList(qsizetype{16} * 1024 * 1024 / (line.size() + 2), line);
     engine.DrawGraphics();
     for (auto _ : state)
         engine.DrawGraphics();

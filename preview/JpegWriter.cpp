@@ -75,10 +75,11 @@ bool compress(Encoder& e, const QImage* image, JSAMPLE* row, int quality) {
     const int width = image->width();
     while (e.info.next_scanline < e.info.image_height) {
         const auto* pixels = reinterpret_cast<const QRgb*>(image->constScanLine(int(e.info.next_scanline)));
+        JSAMPLE* sample = row;
         for (int x = 0; x < width; ++x) {
-            row[3 * x] = JSAMPLE(qRed(pixels[x]));
-            row[3 * x + 1] = JSAMPLE(qGreen(pixels[x]));
-            row[3 * x + 2] = JSAMPLE(qBlue(pixels[x]));
+            *sample++ = JSAMPLE(qRed(pixels[x]));
+            *sample++ = JSAMPLE(qGreen(pixels[x]));
+            *sample++ = JSAMPLE(qBlue(pixels[x]));
         }
         jpeg_write_scanlines(&e.info, &row, 1);
     }

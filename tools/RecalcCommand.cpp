@@ -12,7 +12,7 @@ namespace veridi::sheettool {
 namespace {
 
 // A line holds two 64-bit numbers and an old answer; anything near this long is not such a line.
-constexpr qsizetype kMaxLineBytes = 64 * 1024;
+constexpr qsizetype kMaxLineBytes = qsizetype{64} * 1024;
 
 } // namespace
 
