@@ -67,8 +67,9 @@ void composeAndDrawPage(benchmark::State& state) {
 }
 BENCHMARK(composeAndDrawPage)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
-// A redraw of the largest command file the preview reads: 16 MiB of short LINE commands, split
-// once by the first drawing and only drawn by the redraws measured here.
+// A redraw of the largest command file the preview reads: 16 MiB of short LINE commands. An
+// unchanged list (argument 0) is split once by the first drawing and only drawn by the redraws
+// measured here; an edited one (argument 1: its last line changes every time) is split anew.
 void redrawLargeCommandList(benchmark::State& state) {
     test::FakePrompts prompts;
     ImagePrinter printer(600, 600, QSize(4760, 6814));
@@ -79,10 +80,15 @@ void redrawLargeCommandList(benchmark::State& state) {
     const QString line = QStringLiteral("LINE,10,20,11,21");
     engine.ListByFile = QStringList(qsizetype{16} * 1024 * 1024 / (line.size() + 2), line);
     engine.DrawGraphics();
-    for (auto _ : state)
+    const bool edited = state.range(0) == 1;
+    int edits = 0;
+    for (auto _ : state) {
+        if (edited)
+            engine.ListByFile.last() = QStringLiteral("LINE,10,20,11,%1").arg(++edits % 2);
         engine.DrawGraphics();
+    }
 }
-BENCHMARK(redrawLargeCommandList)->Unit(benchmark::kMillisecond);
+BENCHMARK(redrawLargeCommandList)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
