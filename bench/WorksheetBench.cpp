@@ -77,6 +77,29 @@ void composeAndDrawPage(benchmark::State& state) {
 }
 BENCHMARK(composeAndDrawPage)->Arg(2)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// A redraw of the largest command file the preview reads: 16 MiB of short LINE commands. An
+// unchanged list (argument 0) is split once by the first drawing and only drawn by the redraws
+// measured here; an edited one (argument 1: its last line changes every time) is split anew.
+void redrawLargeCommandList(benchmark::State& state) {
+    test::FakePrompts prompts;
+    ImagePrinter printer(600, 600, QSize(4760, 6814));
+    DrawEngine engine(prompts, &printer, 96);
+    engine.UnitType = 2;
+    engine.Visible = true;
+    engine.SetImageSize(761, 1090);
+    const QString line = QStringLiteral("LINE,10,20,11,21");
+    engine.ListByFile = QStringList(qsizetype{16} * 1024 * 1024 / (line.size() + 2), line);
+    engine.DrawGraphics();
+    const bool edited = state.range(0) == 1;
+    int edits = 0;
+    for (auto _ : state) {
+        if (edited)
+            engine.ListByFile.last() = QStringLiteral("LINE,10,20,11,%1").arg(++edits % 2);
+        engine.DrawGraphics();
+    }
+}
+BENCHMARK(redrawLargeCommandList)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

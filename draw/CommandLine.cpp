@@ -86,7 +86,7 @@ QStringList splitFields(QStringView line) {
         }
         fields << field;
         skipBlanks();
-        if (pos == n)
+        if (pos == n || fields.size() > kMaxLineFields)
             break;
         if (s[pos] == u',') {
             ++pos;

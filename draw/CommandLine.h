@@ -17,9 +17,15 @@ namespace veridi {
 // no field can hold.
 QString trimLine(QStringView line);
 
+// The most fields a line may have. No command reads more than six; a line with more than this
+// is a bad line of its list, and splitting stops there, so that a line of millions of commas
+// costs no more than a short one.
+constexpr qsizetype kMaxLineFields = 64;
+
 // Splits a line into its fields: quoted fields (doubled quotes inside), unquoted fields ending
 // at a comma or a character up to 32, a comma ending the line adding an empty field, and text
-// behind a closing quote starting the next field. A blank line has no fields.
+// behind a closing quote starting the next field. A blank line has no fields. A line with more
+// than kMaxLineFields fields gives its first kMaxLineFields + 1 only.
 QStringList splitFields(QStringView line);
 
 // A keyword or a value word as it is compared: trimmed and upper-cased.

@@ -2,6 +2,7 @@
 
 #include "DrawTypes.h"
 #include "PageStr.h"
+#include "ParsedCommands.h"
 #include "Picture.h"
 
 #include <QImage>
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <span>
 
 class QPainter;
@@ -194,8 +196,9 @@ private:
     void drawText(qint32 x, qint32 y, const QString& text, std::span<const qint32> advances = {});
     void drawLine(qint32 x1, qint32 y1, qint32 x2, qint32 y2);
     // Runs one command; false when its line stops the list.
-    bool runCommand(const QStringList& fields, int& pictureSlot, int lastSlot);
-    bool runPageStrCommand(const QStringList& fields, PageStrKind kind);
+    bool runCommand(const ParsedCommands::Command& command, const CommandFields& fields, int& pictureSlot,
+                    int lastSlot);
+    bool runPageStrCommand(const CommandFields& fields, PageStrKind kind);
     void drawPages(QPaintDevice& device);
     void appendProgram(const QStringList& fields);
 
@@ -205,6 +208,8 @@ private:
     Real headerBottom_ = 0;
     Real pageNoteHeight_ = 0;
     bool drawing_ = false;
+    // Each list as last split into commands, made anew when the list's lines differ.
+    std::array<std::shared_ptr<const ParsedCommands>, 3> parsedLists_;
 };
 
 } // namespace veridi

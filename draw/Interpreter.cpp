@@ -1,6 +1,7 @@
 // The interpreter: DrawGraphics prepares the target and runs the three command lists through
-// one loop, which reads each line anew. Unreadable numbers count as 0; only a missing field
-// stops a list, for most commands after a message naming the command.
+// one loop over each list's commands, which are split once for as long as the list stays the
+// same. Unreadable numbers count as 0; only a missing field or a line of too many fields stops a
+// list, for most commands after a message naming the command.
 #include "CommandLine.h"
 #include "DrawEngine.h"
 #include "Printer.h"
@@ -140,30 +141,40 @@ void DrawEngine::drawPages(QPaintDevice& device) {
 void DrawEngine::RunCommandList(int list) {
     if (!painter_ || list < 0 || list > 2)
         return;
-    // A copy: a message box shown mid-way must not see the list change under the loop.
-    const QStringList lines = list == 0 ? ListByFile : list == 1 ? ListByManual : ListbyProgram;
+    // Each list is split into commands once per content, not at every redraw.
+    const QStringList& lines = list == 0 ? ListByFile : list == 1 ? ListByManual : ListbyProgram;
+    std::shared_ptr<const ParsedCommands>& cached = parsedLists_[size_t(list)];
+    if (!cached || cached->source() != lines) {
+        cached.reset(); // the old lines and their commands go before the new ones are split
+        cached = std::make_shared<const ParsedCommands>(lines);
+    }
+    // This run's own reference: a message box shown mid-way must not see the list change under
+    // the loop.
+    const std::shared_ptr<const ParsedCommands> parsed = cached;
     targetCanvas().penWidth = 1;
     int pictureSlot = 5 * list;
     const int lastSlot = pictureSlot + 4;
-    for (const QString& line : lines) {
-        const QString trimmed = trimLine(line);
-        if (trimmed.isEmpty())
-            continue;
-        if (!runCommand(splitFields(trimmed), pictureSlot, lastSlot))
+    for (const ParsedCommands::Command& command : parsed->commands())
+        if (!runCommand(command, parsed->fields(command), pictureSlot, lastSlot))
             break;
-    }
 }
 
-bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int lastSlot) {
-    const QString keyword = wordOf(fields.value(0));
+bool DrawEngine::runCommand(const ParsedCommands::Command& command, const CommandFields& fields,
+                            int& pictureSlot, int lastSlot) {
+    const Keyword keyword = command.keyword;
     const qsizetype count = fields.size();
     CanvasState& canvas = targetCanvas();
     auto stopWith = [&](const char* message) {
         prompts_.message(QString::fromLatin1(message));
         return false;
     };
+    if (command.tooManyFields) {
+        // Named by its first word, cut short: the word itself may be of any length.
+        prompts_.message(QStringLiteral("%1, FORMAT ERROR").arg(wordOf(fields[0]).left(40)));
+        return false;
+    }
 
-    if (keyword == u"TEXTOUT") {
+    if (keyword == Keyword::TextOut) {
         if (count < 4)
             return false;
         const qint32 x = UnitToDeviceX(readReal(fields[1]));
@@ -173,33 +184,33 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
         if (pitch > 100)
             pitch = 100;
         if (pitch > 0) {
-            const QString text = fields[3].left(qsizetype(Dx.size()));
+            const QString text = fields[3].left(qsizetype(Dx.size())).toString();
             Dx.fill(UnitToDeviceX(pitch));
             drawText(x, y, text, std::span<const qint32>(Dx.data(), size_t(text.size())));
         } else {
-            drawText(x, y, fields[3]);
+            drawText(x, y, fields[3].toString());
         }
-    } else if (keyword == u"TEXTOUTANGLE") {
+    } else if (keyword == Keyword::TextOutAngle) {
         if (count < 5)
             return false;
         const Real angle = readReal(fields[4]);
         if (angle >= 0)
-            DrawRotatedText(UnitToDeviceX(readReal(fields[1])), UnitToDeviceY(readReal(fields[2])), fields[3],
-                            truncateReal(angle));
-    } else if (keyword == u"LINE") {
+            DrawRotatedText(UnitToDeviceX(readReal(fields[1])), UnitToDeviceY(readReal(fields[2])),
+                            fields[3].toString(), truncateReal(angle));
+    } else if (keyword == Keyword::Line) {
         if (count < 5)
             return stopWith("LINE, FORMAT ERROR");
         drawLine(UnitToDeviceX(readReal(fields[1])), UnitToDeviceY(readReal(fields[2])),
                  UnitToDeviceX(readReal(fields[3])), UnitToDeviceY(readReal(fields[4])));
-    } else if (keyword == u"COLOR") {
+    } else if (keyword == Keyword::Color) {
         if (count < 2)
             return false;
         canvas.font.color = canvas.penColor = NameToColor(fields[1]);
-    } else if (keyword == u"FONTCOLOR") {
+    } else if (keyword == Keyword::FontColor) {
         if (count < 2)
             return false;
         canvas.font.color = NameToColor(fields[1]);
-    } else if (keyword == u"FONTSIZE") {
+    } else if (keyword == Keyword::FontSize) {
         if (count < 2)
             return false;
         const Real size = readReal(fields[1]);
@@ -208,11 +219,11 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
             nfontsize = canvas.font.size;
             nfontheight = FontHeightOnTarget(canvas.font.size, targetFontDpi());
         }
-    } else if (keyword == u"FONTNAME") {
+    } else if (keyword == Keyword::FontName) {
         if (count < 2)
             return false;
-        canvas.font.name = fields[1];
-    } else if (keyword == u"FONTSTYLE") {
+        canvas.font.name = fields[1].toString();
+    } else if (keyword == Keyword::FontStyle) {
         if (count < 2)
             return stopWith("FONTSTYLE FORMAT ERROR");
         const QString style = wordOf(fields[1]);
@@ -235,22 +246,22 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
                 this->*s.flag = value;
             }
         }
-    } else if (keyword == u"BRUSHCOLOR") {
+    } else if (keyword == Keyword::BrushColor) {
         if (count < 2)
             return false;
         canvas.brushColor = NameToColor(fields[1]);
         canvas.brushSolid = true;
-    } else if (keyword == u"PENCOLOR") {
+    } else if (keyword == Keyword::PenColor) {
         if (count < 2)
             return false;
         canvas.penColor = NameToColor(fields[1]);
-    } else if (keyword == u"PENWIDTH" || keyword == u"PENSIZE") {
+    } else if (keyword == Keyword::PenWidth || keyword == Keyword::PenSize) {
         if (count < 2)
             return stopWith("PENWIDTH, NOT VALUE");
         const Real width = readReal(fields[1]);
         if (width > 0) // PENWIDTH is in drawing units, PENSIZE in device pixels
-            canvas.penWidth = keyword == u"PENWIDTH" ? UnitToDeviceX(width) : truncateReal(width);
-    } else if (keyword == u"PENSTYLE") {
+            canvas.penWidth = keyword == Keyword::PenWidth ? UnitToDeviceX(width) : truncateReal(width);
+    } else if (keyword == Keyword::PenStyle) {
         if (count < 2)
             return stopWith("PENSTYLE FORMAT ERROR");
         const QString style = wordOf(fields[1]);
@@ -264,7 +275,7 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
             canvas.penStyle = Qt::DashDotLine;
         else if (style == u"PSDASHDOTDOT")
             canvas.penStyle = Qt::DashDotDotLine;
-    } else if (keyword == u"PICTURE") {
+    } else if (keyword == Keyword::Picture) {
         // The k-th PICTURE line of a list belongs to the list's k-th slot, drawn or not; a list
         // has five.
         if (pictureSlot > lastSlot)
@@ -281,21 +292,21 @@ bool DrawEngine::runCommand(const QStringList& fields, int& pictureSlot, int las
             picture->draw(*painter_, QRectF(a, b).normalized());
             painter_->restore();
         }
-    } else if (keyword == u"HEADER") {
+    } else if (keyword == Keyword::Header) {
         return runPageStrCommand(fields, PageStrKind::Header);
-    } else if (keyword == u"FOOTER") {
+    } else if (keyword == Keyword::Footer) {
         return runPageStrCommand(fields, PageStrKind::Footer);
-    } else if (keyword == u"PAGETITLE") {
+    } else if (keyword == Keyword::PageTitle) {
         return runPageStrCommand(fields, PageStrKind::PageTitle);
-    } else if (keyword == u"SUBTITLE") {
+    } else if (keyword == Keyword::SubTitle) {
         return runPageStrCommand(fields, PageStrKind::SubTitle);
-    } else if (keyword == u"INITPARAM") {
+    } else if (keyword == Keyword::InitParam) {
         InitDrawParams();
     }
     return true;
 }
 
-bool DrawEngine::runPageStrCommand(const QStringList& fields, PageStrKind kind) {
+bool DrawEngine::runPageStrCommand(const CommandFields& fields, PageStrKind kind) {
     static const char* const messages[] = {"HEADER, FORMAT ERROR", "FOOTER, FORMAT ERROR",
                                            "PAGETITLE, FORMAT ERROR", "SUBTITLE, FORMAT ERROR"};
     TPageStr& P = pageStr(kind);
@@ -307,9 +318,9 @@ bool DrawEngine::runPageStrCommand(const QStringList& fields, PageStrKind kind) 
     // The command's text and place, drawn in the target's current font; the configured page
     // string is put back afterwards, keeping only the drawn flag.
     P.psPos = ReadInteger(fields[2]);
-    P.psStr = fields[1];
-    P.psX = fields[3];
-    P.psY = fields[4];
+    P.psStr = fields[1].toString();
+    P.psX = fields[3].toString();
+    P.psY = fields[4].toString();
     const DrawFont& font = targetCanvas().font;
     P.psName = font.name;
     P.psSize = font.size;

@@ -40,8 +40,19 @@ qint32 lineHeight(const QFont& font) {
     return metrics.ascent() + metrics.descent();
 }
 
+namespace {
+
+// The longest text drawn: one character for every pixel of the widest page image. A longer
+// text (a command file may hold one of millions of characters) is drawn up to here only, so
+// that its glyphs never take more memory than a page.
+constexpr qsizetype kMaxDrawnCharacters = 32767;
+
+} // namespace
+
 void paintText(QPainter& painter, const QFont& font, const QColor& color, const TextBackground& background,
-               QPoint at, const QString& text, std::span<const qint32> advances, qreal angleDegrees) {
+               QPoint at, const QString& fullText, std::span<const qint32> advances, qreal angleDegrees) {
+    const QString text =
+        fullText.size() > kMaxDrawnCharacters ? fullText.left(kMaxDrawnCharacters) : fullText;
     const QFontMetrics metrics(font);
     // Level text is placed by its origin alone; only turned text needs the painter turned, and
     // then put back.

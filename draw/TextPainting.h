@@ -36,7 +36,7 @@ struct TextBackground {
 
 // Draws text with its top-left corner at `at`, optionally rotated counter-clockwise about that
 // corner, each character advancing by its entry in advances when they are given. A solid
-// background fills the text's box first.
+// background fills the text's box first. Only the first 32767 characters of a longer text are drawn.
 void paintText(QPainter& painter, const QFont& font, const QColor& color, const TextBackground& background,
                QPoint at, const QString& text, std::span<const qint32> advances = {}, qreal angleDegrees = 0);
 

@@ -13,17 +13,6 @@ const QString ProblemGenerator::kConstraintQuestion = QStringLiteral("最大値�
 
 namespace {
 
-// Marsaglia's polar method; only the first of the pair is used.
-double normalValue(double mean, double sd, RandomSource& random) {
-    double u1, s;
-    do {
-        u1 = 2.0 * random.uniformReal() - 1.0;
-        const double u2 = 2.0 * random.uniformReal() - 1.0;
-        s = u1 * u1 + u2 * u2;
-    } while (s >= 1.0 || s == 0.0);
-    return mean + sd * u1 * std::sqrt(-2.0 * std::log(s) / s);
-}
-
 // The share of normal draws that an operand range accepts: those whose truncation lies in
 // [min, max], strictly inside the 32-bit bounds.
 double acceptedShare(qint32 min, qint32 max, double mean, double sd) {
@@ -43,40 +32,105 @@ constexpr double kFewestAccepted = 0.01;
 // With at least that share accepted, this many rejected draws in a row do not happen.
 constexpr int kNormalDrawLimit = 10'000;
 
-} // namespace
+// The draw of one operand, prepared once for all the attempts of a problem set: a problem that
+// cannot be made takes ten thousand attempts, each of a dozen normal draws.
+class OperandDraw {
+public:
+    OperandDraw(qint32 min, qint32 max, qint32 D) {
+        // A reversed range (typed without leaving the box) is drawn as the range it spans, so
+        // the value stays within what was typed.
+        if (min > max)
+            std::swap(min, max);
+        min_ = fixed_ = min;
+        max_ = max;
+        if (min == max) {
+            kind_ = Kind::Fixed;
+            return;
+        }
+        if (D == 0)
+            return;
+        mean_ = D > 0 ? double(min) : double(max);
+        sd_ = double(max) / std::abs(double(D));
+        if (sd_ == 0.0) { // every draw is exactly the mean
+            if (accepted(mean_)) {
+                kind_ = Kind::Fixed;
+                fixed_ = qint32(std::trunc(mean_));
+            }
+            return;
+        }
+        if (acceptedShare(min, max, mean_, sd_) < kFewestAccepted)
+            return;
+        kind_ = Kind::Normal;
+        // The accepted values lie in [low, high], that is between lowReach_ and highReach_
+        // standard deviations from the mean, widened by far more than the rounding of a draw's
+        // computation can move it. A negative sd turns a positive u1 towards the lower values.
+        const double low = min > 0 ? double(min) : double(min) - 1.0;
+        const double high = max < 0 ? double(max) : double(max) + 1.0;
+        const double spread = std::abs(sd_);
+        const double margin = 1e-9 * (1.0 + std::abs(mean_) + std::abs(low) + std::abs(high)) / spread;
+        lowReach_ = (low - mean_) / spread - margin;
+        highReach_ = (high - mean_) / spread + margin;
+    }
 
-qint32 DrawOperand(qint32 min, qint32 max, qint32 D, RandomSource& random) {
-    // A reversed range (typed without leaving the box) is drawn as the range it spans, so the
-    // value stays within what was typed.
-    if (min > max)
-        std::swap(min, max);
-    if (min == max)
-        return min;
-    const auto uniform = [&] {
-        const quint64 width = quint64(qint64(max) - qint64(min)) + 1;
-        return qint32(qint64(min) + qint64(random.uniformInteger(width)));
-    };
-    if (D == 0)
-        return uniform();
+    qint32 operator()(RandomSource& random) const {
+        if (kind_ == Kind::Fixed)
+            return fixed_;
+        if (kind_ == Kind::Normal) {
+            for (int draw = 0; draw < kNormalDrawLimit; ++draw) {
+                // Marsaglia's polar method; only the first of the pair is used.
+                double u1, s;
+                do {
+                    u1 = 2.0 * random.uniformReal() - 1.0;
+                    const double u2 = 2.0 * random.uniformReal() - 1.0;
+                    s = u1 * u1 + u2 * u2;
+                } while (s >= 1.0 || s == 0.0);
+                if (surelyRejected(u1, s))
+                    continue;
+                const double x = mean_ + sd_ * u1 * std::sqrt(-2.0 * std::log(s) / s);
+                if (accepted(x))
+                    return qint32(std::trunc(x));
+            }
+        }
+        const quint64 width = quint64(qint64(max_) - qint64(min_)) + 1;
+        return qint32(qint64(min_) + qint64(random.uniformInteger(width)));
+    }
 
-    const double mean = D > 0 ? double(min) : double(max);
-    const double sd = double(max) / std::abs(double(D));
-    const auto accepted = [&](double x) {
+private:
+    enum class Kind { Fixed, Uniform, Normal };
+
+    bool accepted(double x) const {
         if (!(x > -2147483647.0 && x < 2147483647.0))
             return false;
         const auto n = qint64(std::trunc(x));
-        return n >= min && n <= max;
-    };
-    if (sd == 0.0) // every draw is exactly the mean
-        return accepted(mean) ? qint32(std::trunc(mean)) : uniform();
-    if (acceptedShare(min, max, mean, sd) < kFewestAccepted)
-        return uniform();
-    for (int draw = 0; draw < kNormalDrawLimit; ++draw) {
-        const double x = normalValue(mean, sd, random);
-        if (accepted(x))
-            return qint32(std::trunc(x));
+        return n >= min_ && n <= max_;
     }
-    return uniform();
+
+    // Whether the polar pair (u1, s) gives a value beyond the accepted ones, decided without the
+    // logarithm and square root of the value itself: the value lies z = u1·√(−2 ln s / s)
+    // deviations from the mean, and −ln s ≥ 1 − s bounds z²·s from below by 2·u1²·(1 − s). Only
+    // a pair surely outside is rejected here; every other one is computed and tested exactly,
+    // so the values drawn are those of the full computation.
+    bool surelyRejected(double u1, double s) const {
+        const double zSquaredTimesS = 2.0 * u1 * u1 * (1.0 - s);
+        if ((u1 >= 0) == (sd_ > 0))
+            return highReach_ < 0 || zSquaredTimesS > highReach_ * highReach_ * s;
+        return lowReach_ > 0 || zSquaredTimesS > lowReach_ * lowReach_ * s;
+    }
+
+    Kind kind_ = Kind::Uniform;
+    qint32 min_ = 0;
+    qint32 max_ = 0;
+    qint32 fixed_ = 0; // the value of a fixed draw
+    double mean_ = 0;
+    double sd_ = 0;
+    double lowReach_ = 0;
+    double highReach_ = 0;
+};
+
+} // namespace
+
+qint32 DrawOperand(qint32 min, qint32 max, qint32 D, RandomSource& random) {
+    return OperandDraw(min, max, D)(random);
 }
 
 bool ProblemGenerator::inDomain(qint64 value) const {
@@ -107,12 +161,13 @@ template <typename Evaluate> bool ProblemGenerator::makeAll(Evaluate evaluate) {
     // with huge rows and columns from running for ever.
     const qint64 count = std::min(qint64(s.ExamRowN) * qint64(s.ExamColN), kMaxProblems);
     qint32 counter[2] = {s.MinV[0], s.MinV[1]};
+    const OperandDraw draws[2] = {{s.MinV[0], s.MaxV[0], s.rnd_D}, {s.MinV[1], s.MaxV[1], s.rnd_D}};
 
     for (qint64 i = 1; i <= count; ++i) {
         bool accepted = false;
         for (int attempt = 0; attempt < kAttempts && !accepted; ++attempt) {
             for (int k = 0; k < 2; ++k)
-                v[k] = s.randomOperand[k] ? DrawOperand(s.MinV[k], s.MaxV[k], s.rnd_D, random_) : counter[k];
+                v[k] = s.randomOperand[k] ? draws[k](random_) : counter[k];
             accepted = evaluate(false).has_value();
         }
         if (!accepted && !prompts_.askYesNo(kConstraintQuestion, Prompts::Icon::Question))

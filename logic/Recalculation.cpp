@@ -38,25 +38,29 @@ std::optional<QString> compute(qint64 a, qint64 b, Operation operation) {
 
 } // namespace
 
+QString recalculateLine(const QString& first, const QString& second, Operation operation, qint64 lineNumber,
+                        Prompts& prompts) {
+    const auto a = parseInteger64(first);
+    const auto b = parseInteger64(second);
+    if (!a || !b) {
+        prompts.message(QStringLiteral("数値に変換できません %1行目").arg(lineNumber), Prompts::Icon::Error);
+        return kNotANumber;
+    }
+    if (operation == Operation::Division && *b == 0) {
+        prompts.message(QStringLiteral("ゼロでは割れません"), Prompts::Icon::Error);
+        return kDividedByZero;
+    }
+    if (const auto answer = compute(*a, *b, operation))
+        return *answer;
+    prompts.message(QStringLiteral("演算結果を出せません"), Prompts::Icon::Error);
+    return kNotANumber;
+}
+
 QStringList recalculateAnswers(const QStringList& first, const QStringList& second,
                                const QStringList& answers, Operation operation, Prompts& prompts) {
     QStringList result = answers;
     for (qsizetype k = 0; k < first.size(); ++k) {
-        const auto a = parseInteger64(first[k]);
-        const auto b = parseInteger64(second.value(k));
-        QString line;
-        if (!a || !b) {
-            prompts.message(QStringLiteral("数値に変換できません %1行目").arg(k + 1), Prompts::Icon::Error);
-            line = kNotANumber;
-        } else if (operation == Operation::Division && *b == 0) {
-            prompts.message(QStringLiteral("ゼロでは割れません"), Prompts::Icon::Error);
-            line = kDividedByZero;
-        } else if (const auto answer = compute(*a, *b, operation)) {
-            line = *answer;
-        } else {
-            prompts.message(QStringLiteral("演算結果を出せません"), Prompts::Icon::Error);
-            line = kNotANumber;
-        }
+        const QString line = recalculateLine(first[k], second.value(k), operation, k + 1, prompts);
         if (k < result.size())
             result[k] = line;
         else

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstring>
+#include <vector>
 
 namespace veridi {
 namespace {
@@ -51,8 +52,10 @@ struct Encoder {
     }
 };
 
-// Only plain data lives in this frame, so that a jump out of libjpeg skips no destructor.
-bool compress(Encoder& e, const QImage* rgb, int quality) {
+// Only plain data lives in this frame, so that a jump out of libjpeg skips no destructor. Each
+// row of the 32-bit image goes through the caller's one-row buffer, so no 24-bit copy of the
+// whole page is made.
+bool compress(Encoder& e, const QImage* image, JSAMPLE* row, int quality) {
     if (setjmp(e.error.jump))
         return false;
     e.info.err = installJpegErrorManager(e.error);
@@ -62,15 +65,22 @@ bool compress(Encoder& e, const QImage* rgb, int quality) {
     e.destination.base.empty_output_buffer = nextChunk;
     e.destination.base.term_destination = finish;
     e.info.dest = &e.destination.base;
-    e.info.image_width = static_cast<JDIMENSION>(rgb->width());
-    e.info.image_height = static_cast<JDIMENSION>(rgb->height());
+    e.info.image_width = static_cast<JDIMENSION>(image->width());
+    e.info.image_height = static_cast<JDIMENSION>(image->height());
     e.info.input_components = 3;
     e.info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&e.info);
     jpeg_set_quality(&e.info, quality, TRUE);
     jpeg_start_compress(&e.info, TRUE);
+    const int width = image->width();
     while (e.info.next_scanline < e.info.image_height) {
-        auto row = const_cast<JSAMPROW>(rgb->constScanLine(static_cast<int>(e.info.next_scanline)));
+        const auto* pixels = reinterpret_cast<const QRgb*>(image->constScanLine(int(e.info.next_scanline)));
+        JSAMPLE* sample = row;
+        for (int x = 0; x < width; ++x) {
+            *sample++ = JSAMPLE(qRed(pixels[x]));
+            *sample++ = JSAMPLE(qGreen(pixels[x]));
+            *sample++ = JSAMPLE(qBlue(pixels[x]));
+        }
         jpeg_write_scanlines(&e.info, &row, 1);
     }
     jpeg_finish_compress(&e.info);
@@ -82,15 +92,19 @@ bool compress(Encoder& e, const QImage* rgb, int quality) {
 QByteArray encodeJpeg(const QImage& image, int quality) {
     if (image.isNull())
         return {};
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    // Page images are already 32-bit; only other images are converted whole.
+    const QImage rgb = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+                           ? image
+                           : image.convertToFormat(QImage::Format_RGB32);
     if (rgb.isNull())
         return {};
+    std::vector<JSAMPLE> row(size_t(rgb.width()) * 3);
     QByteArray bytes;
     Encoder e;
     std::memset(&e.info, 0, sizeof e.info);
     std::memset(&e.destination, 0, sizeof e.destination);
     e.destination.bytes = &bytes;
-    if (!compress(e, &rgb, std::clamp(quality, 1, 100)))
+    if (!compress(e, &rgb, row.data(), std::clamp(quality, 1, 100)))
         return {};
     return bytes;
 }

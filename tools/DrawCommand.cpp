@@ -69,10 +69,13 @@ int runDraw(const QStringList& args) {
     engine.fScale = request.ruler ? 1 : 0;
     engine.SetCopyright(request.note);
     // As the preview window shows itself: the page image at screen resolution, then the file
-    // list read afresh.
+    // list read afresh. The printer target draws on the printer's page alone, so the page image
+    // is not made beside it: a draw holds one large image.
     engine.Visible = true;
-    const QSize pageImage = engine.oneToOneSize();
-    engine.SetImageSize(pageImage.width(), pageImage.height());
+    if (!request.printerTarget) {
+        const QSize pageImage = engine.oneToOneSize();
+        engine.SetImageSize(pageImage.width(), pageImage.height());
+    }
     ListSources sources(engine, prompts);
     sources.ListIniFile = request.listFile;
     if (!sources.LoadListByFile())

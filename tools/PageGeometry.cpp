@@ -6,10 +6,11 @@ namespace veridi::sheettool {
 namespace {
 
 // Resolutions and page sizes beyond these are typing errors, and would ask for page images
-// no machine can hold.
+// no machine can hold. A drawing holds one page image of four bytes a pixel (on screen or on
+// the printer, never both), so the largest, 800 MB, keeps the whole run within 1 GB.
 constexpr qint32 kMaxDpi = 9600;
 constexpr qint32 kMaxImageSide = 32767;
-constexpr qint64 kMaxImagePixels = 250'000'000;
+constexpr qint64 kMaxImagePixels = 200'000'000;
 
 qint32 dotsValue(const QString& option, const QString& text, qint32 high) {
     const auto value = parseInteger32(text);

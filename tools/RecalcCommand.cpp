@@ -1,16 +1,20 @@
 #include "GeneratorOptions.h"
+#include "InputLines.h"
 #include "Options.h"
 #include "StderrPrompts.h"
 #include "Subcommands.h"
 
-#include "ProblemSet.h"
 #include "Recalculation.h"
-
-#include <QFile>
 
 #include <cstdio>
 
 namespace veridi::sheettool {
+namespace {
+
+// A line holds two 64-bit numbers and an old answer; anything near this long is not such a line.
+constexpr qsizetype kMaxLineBytes = qsizetype{64} * 1024;
+
+} // namespace
 
 int runRecalc(const QStringList& args) {
     const Options options(args, {QStringLiteral("op")}, {});
@@ -20,21 +24,17 @@ int runRecalc(const QStringList& args) {
     if (!op)
         throw UsageError(QStringLiteral("--op add|sub|mul|div is required"));
 
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
-        throw UsageError(QStringLiteral("standard input cannot be read"));
-    ProblemSet set;
-    for (const QString& line : linesOf(QString::fromUtf8(in.readAll()))) {
-        const QStringList fields = line.split(u'\t');
-        set.first << fields.value(0);
-        set.second << fields.value(1);
-        set.answers << fields.value(2); // the old answer, empty when the line has none
-    }
-
+    // Each line is answered as it is read, so any length of input runs in the memory of one line.
+    InputLines lines(stdin, kMaxLineBytes);
     StderrPrompts prompts;
-    const QStringList answers = recalculateAnswers(set.first, set.second, set.answers, *op, prompts);
-    const QByteArray out = textOf(answers).toUtf8();
-    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    while (const auto line = lines.next()) {
+        const QList<QByteArray> fields = line->split('\t'); // the old answer is not read
+        const QString answer =
+            recalculateLine(QString::fromUtf8(fields.value(0)), QString::fromUtf8(fields.value(1)), *op,
+                            lines.lineNumber(), prompts);
+        const QByteArray out = (answer + u'\n').toUtf8();
+        std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    }
     return 0;
 }
 

@@ -44,6 +44,12 @@ TEST(SplitFields, FollowsTheFieldRules) {
         EXPECT_EQ(splitFields(c.line), c.fields) << c.name;
 }
 
+TEST(SplitFields, StopsOneFieldBeyondTheCap) {
+    EXPECT_EQ(splitFields(QString(kMaxLineFields - 1, u',')).size(), kMaxLineFields);
+    EXPECT_EQ(splitFields(QString(kMaxLineFields, u',')).size(), kMaxLineFields + 1);
+    EXPECT_EQ(splitFields(QString(1000000, u',')).size(), kMaxLineFields + 1);
+}
+
 TEST(TrimLine, RemovesControlCharactersAtBothEnds) {
     EXPECT_EQ(trimLine(u"\t Line,1, 2 \r\n"), "Line,1, 2");
     EXPECT_EQ(trimLine(QString("\x01\x1f ")), "");

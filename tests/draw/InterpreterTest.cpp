@@ -58,6 +58,39 @@ TEST(FormatErrors, AMissingLineFieldStopsOnlyItsList) {
     EXPECT_EQ(h.prompts.messages, (QStringList{"LINE, FORMAT ERROR", "LINE, FORMAT ERROR"}));
 }
 
+TEST(FormatErrors, ALineOfTooManyFieldsStopsItsListNamingItsWord) {
+    EngineHarness h(2);
+    const QString commas(100000, u',');
+    h.engine.ListByFile = QStringList{"Line,1,1,50,1", "Line" + commas, "Line,1,20,50,20"};
+    h.engine.ListByManual = QStringList{"Rem" + commas, "Line,1,30,50,30"};
+    const QImage& screen = h.drawScreen();
+    EXPECT_TRUE(darkSpanInRow(screen, 4));
+    EXPECT_FALSE(darkSpanInRow(screen, 76));
+    EXPECT_FALSE(darkSpanInRow(screen, 113));
+    EXPECT_EQ(h.prompts.messages, (QStringList{"LINE, FORMAT ERROR", "REM, FORMAT ERROR"}));
+}
+
+// Each list is split once; every way of changing a list must still be drawn at the next redraw.
+TEST(DrawGraphics, EveryChangeOfAListIsDrawn) {
+    EngineHarness h(2);
+    h.engine.ListByManual = QStringList{"Line,1,1,50,1"};
+    EXPECT_TRUE(darkSpanInRow(h.drawScreen(), 4));
+    h.engine.ListByManual[0] = "Line,1,20,50,20"; // edited in place
+    EXPECT_FALSE(darkSpanInRow(h.drawScreen(), 4));
+    EXPECT_TRUE(darkSpanInRow(h.engine.Image1, 76));
+    h.engine.ListByManual << "Line,1,30,50,30"; // appended
+    EXPECT_TRUE(darkSpanInRow(h.drawScreen(), 113));
+    h.engine.DeleteManualList(1); // a line removed
+    EXPECT_FALSE(darkSpanInRow(h.drawScreen(), 113));
+    h.engine.ListByManual = QStringList{"Line,1,1,50,1"}; // replaced by an equal list
+    EXPECT_TRUE(darkSpanInRow(h.drawScreen(), 4));
+    h.engine.ClearManualList();
+    h.engine.ListByFile = QStringList{"Line,1,30,50,30"}; // another list replaced
+    const QImage& last = h.drawScreen();
+    EXPECT_FALSE(darkSpanInRow(last, 4));
+    EXPECT_TRUE(darkSpanInRow(last, 113));
+}
+
 struct StopCase {
     const char* line;
     const char* message; // nullptr: the list stops silently; "" : the list goes on

@@ -313,3 +313,81 @@ TEST(Generator, SameSeedSameProblems) {
     const GeneratorSettings s;
     EXPECT_EQ(ProblemGenerator(r1, p1).make(s)->first, ProblemGenerator(r2, p2).make(s)->first);
 }
+
+namespace {
+
+struct PinnedRun {
+    const char* name;
+    GeneratorSettings settings;
+    quint64 seed;
+    const char* lines; // "first second answer" lines, then the next draw of the source
+};
+
+GeneratorSettings skewed(Operation op, qint32 min1, qint32 max1, qint32 min2, qint32 max2, qint32 d,
+                         qint32 problems) {
+    GeneratorSettings s = settingsFor(op, min1, max1, min2, max2);
+    s.rnd_D = d;
+    s.nZero = 2;
+    s.ExamRowN = problems;
+    s.ExamColN = 1;
+    return s;
+}
+
+GeneratorSettings unsatisfiable(qint32 d) {
+    GeneratorSettings s = settingsFor(Operation::Subtraction, 1, 100, 200, 300);
+    s.rnd_D = d;
+    s.ExamRowN = 2;
+    s.ExamColN = 1;
+    return s;
+}
+
+QString runPinned(const PinnedRun& run) {
+    FakePrompts prompts;
+    prompts.yesNoAnswers = {true, true, true, true};
+    RandomSource random(run.seed);
+    const auto set = ProblemGenerator(random, prompts).make(run.settings);
+    QString text;
+    for (qsizetype k = 0; set && k < set->first.size(); ++k)
+        text += set->first[k] + u' ' + set->second[k] + u' ' + set->answers[k] + u'\n';
+    return text + QString::number(random.uniformInteger(1000000));
+}
+
+} // namespace
+
+// The operands of a skewed distribution, and how many draws they take, as they have always been
+// for these seeds: a faster draw must give exactly the same problems.
+TEST(DrawOperand, SkewedDrawsGiveThePinnedProblemsForEachSeed) {
+    const PinnedRun runs[] = {
+        {"unsatisfiable, D 1", unsatisfiable(1), 1, "100 269 -169\n55 298 -243\n804445"},
+        {"unsatisfiable, D 1, other seed", unsatisfiable(1), 987654321, "45 239 -194\n76 274 -198\n139179"},
+        {"unsatisfiable, D -2", unsatisfiable(-2), 5, "76 242 -166\n85 242 -157\n314741"},
+        {"D 5 about the minimum", skewed(Operation::Addition, 1, 100, 1, 100, 5, 6), 11,
+         "15 2 17\n19 8 27\n2 23 25\n2 3 5\n6 33 39\n20 30 50\n310072"},
+        {"D -3 about the maximum", skewed(Operation::Multiplication, -50, 40, 3, 9, -3, 6), 12,
+         "22 5 110\n33 9 297\n20 6 120\n34 8 272\n17 5 85\n34 6 204\n596054"},
+        {"negative maximum", skewed(Operation::Subtraction, -90, -10, -5, 5, 2, 6), 13,
+         "-89 -4 -85\n-87 -2 -85\n-84 -2 -82\n-85 -4 -81\n-90 -1 -89\n-71 -5 -66\n67882"},
+        {"zero in the range", skewed(Operation::Addition, 0, 1000, -7, 0, 40, 6), 14,
+         "5 -7 -2\n0 -7 -7\n6 -7 -1\n68 -7 61\n36 -7 29\n12 -7 5\n799907"},
+        {"a narrow range far out", skewed(Operation::Addition, 1000000, 1000001, 1, 2, 1, 3), 15,
+         "1000001 2 1000003\n1000000 1 1000001\n1000001 1 1000002\n832472"},
+    };
+    for (const PinnedRun& run : runs)
+        EXPECT_EQ(runPinned(run).toStdString(), std::string(run.lines)) << run.name;
+}
+
+// Many seeds over ranges on either side of zero and spreads from wide to narrow, folded into
+// one digest of the problems and the draws they took, as pinned above.
+TEST(DrawOperand, SkewedDrawsOfManySeedsKeepTheirPinnedDigest) {
+    const std::pair<qint32, qint32> ranges[] = {{1, 100}, {0, 10}, {-20, 20}, {-100, -1}, {5, 5000}};
+    const qint32 spreads[] = {1, -1, 3, -7, 50};
+    quint64 digest = 14695981039346656037ULL; // FNV-1a over the UTF-8 of every run
+    for (quint64 seed = 1; seed <= 8; ++seed)
+        for (const auto& [low, high] : ranges)
+            for (const qint32 d : spreads) {
+                const PinnedRun run{"", skewed(Operation::Addition, low, high, -high, -low, d, 4), seed, ""};
+                for (const char byte : runPinned(run).toUtf8())
+                    digest = (digest ^ quint8(byte)) * 1099511628211ULL;
+            }
+    EXPECT_EQ(digest, 11137065523917899968ULL);
+}

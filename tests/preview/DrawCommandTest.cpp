@@ -193,6 +193,9 @@ TEST(DrawCommand, BadOptionsGiveOneLineAndStatusTwo) {
         {"page.prv", "-o", "page.png", "--printer-dpi", "x"},
         {"page.prv", "-o", "page.png", "--page", "4760"},
         {"page.prv", "-o", "page.png", "--page", "32767:32767"},
+        // 250 M pixels: a page image of 1 GB is beyond what one drawing may hold.
+        {"page.prv", "-o", "page.png", "--target", "printer", "--printer-dpi", "600", "--screen-dpi", "600",
+         "--page", "15811:15811"},
         {"page.prv", "-o", "page.png", "--grid=1"},
         {"page.prv", "-o", "page.png", "--colour", "red"},
     };

@@ -48,6 +48,14 @@ expect "recalculation" 0 $'3 あまり 1\n--- Divid by zero\n-3 あまり -1\n--
     $'ゼロでは割れません\n数値に変換できません 4行目' -- \
     bash -c 'printf "%s" "$1" | "$0" recalc --op div' "$sheet" "$recalc_in"
 
+expect "recalculation of CR, CR LF and LF lines" 0 $'3\n7\n11\n---' $'数値に変換できません 4行目' -- \
+    bash -c 'printf "1\t2\r3\t4\r\n5\t6\n\n" | "$0" recalc --op add' "$sheet"
+# An endless line is refused at the cap, after the lines before it are answered.
+expect "recalculation of an endless line" 2 $'3' "veridi-sheet recalc: line 2 is longer than 65536 bytes" -- \
+    bash -c '{ printf "1\t2\n"; cat /dev/zero; } | "$0" recalc --op add' "$sheet"
+expect "recalculation of a line at the cap" 0 "---" "数値に変換できません 1行目" -- \
+    bash -c 'head -c 65536 /dev/zero | tr "\\0" x | "$0" recalc --op add' "$sheet"
+
 for bad in "--rows 1000 --cols 11" "--op pow" "--rows" "--rows -1" "--first 5" "--first 9:1" "--bogus" "--count-first=1" "--seed x"; do
     # shellcheck disable=SC2086
     "$sheet" problems $bad >"$tmp/out" 2>"$tmp/err"
