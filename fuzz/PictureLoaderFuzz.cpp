@@ -23,8 +23,8 @@ constexpr const char* kExtensions[] = {"bmp", "jpg", "jpeg", "ico", "wmf", "emf"
 PictureBudget smallBudget() {
     PictureBudget budget;
     budget.maxFileBytes = 1 << 20;
-    budget.maxPicturePixels = 128 * 128;
-    budget.maxSlotPixels = 100 * 100;
+    budget.maxPicturePixels = qint64{128} * 128;
+    budget.maxSlotPixels = qint64{100} * 100;
     budget.metafileTime = std::chrono::milliseconds(500);
     return budget;
 }

@@ -9,8 +9,8 @@ using veridi::fuzz::require;
 
 namespace {
 
-constexpr qint64 kMaxPixels = 128 * 128;
-constexpr qint64 kRoomPixels = 100 * 100;
+constexpr qint64 kMaxPixels = qint64{128} * 128;
+constexpr qint64 kRoomPixels = qint64{100} * 100;
 constexpr const char* kFormats[] = {"bmp", "ico", "tiff"};
 
 } // namespace
