@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace veridi;
 using veridi::test::SettingsFile;
 
@@ -77,6 +80,33 @@ TEST_F(IniFileTest, RealsAreReadAndWrittenIndependentlyOfTheLocale) {
     EXPECT_EQ(IniFile::formatReal(12.5), u"12.5"_qs);
     EXPECT_EQ(IniFile::formatReal(0.1 + 0.2), u"0.3"_qs);
     EXPECT_EQ(IniFile::formatReal(-0.25), u"-0.25"_qs);
+}
+
+// 15 digits round the largest doubles up past the largest one; they read back as that, never as 0.
+TEST_F(IniFileTest, RealsNearTheLargestDoubleReadBackAsStored) {
+    constexpr double kMax = std::numeric_limits<double>::max();
+    struct Row {
+        double written;
+        double expected;
+    };
+    const Row rows[] = {{kMax, kMax},
+                        {-kMax, -kMax},
+                        {std::nextafter(kMax, 0.0), kMax},
+                        {1.7976931348623e308, 1.7976931348623e308},
+                        {std::numeric_limits<double>::denorm_min(), 4.94065645841247e-324},
+                        {std::numeric_limits<double>::lowest(), -kMax}};
+    for (const Row& row : rows) {
+        IniFile ini(path);
+        ASSERT_TRUE(ini.writeReal(u"W"_qs, u"Top"_qs, row.written));
+        EXPECT_EQ(IniFile(path).readReal(u"W"_qs, u"Top"_qs, 99), row.expected) << row.written;
+    }
+    struct Stored {
+        const char* text;
+        double expected;
+    };
+    const Stored stored[] = {{"1e999", kMax}, {"-1e999", -kMax}, {"1e-999", 0}};
+    for (const Stored& row : stored)
+        EXPECT_EQ(IniFile::parseReal(QString::fromLatin1(row.text)), row.expected) << row.text;
 }
 
 TEST_F(IniFileTest, TextsRoundTripIncludingEdgeBlanksAndQuotes) {
