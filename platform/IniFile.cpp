@@ -3,6 +3,11 @@
 #include "NumberText.h"
 #include "TextCodec.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -227,6 +232,26 @@ bool IniFile::writeBool(const QString& section, const QString& key, bool value) 
 
 bool IniFile::writeReal(const QString& section, const QString& key, double value) {
     return writeString(section, key, formatReal(value));
+}
+
+int IniFile::removeStaleCopies(const QString& path, std::chrono::seconds maxAge) {
+    const QFileInfo file(path);
+    if (path.isEmpty())
+        return 0;
+    // A save writes a copy named after the file with six random letters or digits appended, and
+    // renames it over the file.
+    const QRegularExpression copyName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-maxAge.count());
+    int removed = 0;
+    const QFileInfoList entries = file.absoluteDir().entryInfoList(
+        {file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        if (copyName.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < before &&
+            QFile::remove(entry.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 QString IniFile::formatReal(double value) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 namespace veridi {
@@ -46,6 +47,10 @@ public:
     bool writeInteger(const QString& section, const QString& key, qint32 value);
     bool writeBool(const QString& section, const QString& key, bool value);
     bool writeReal(const QString& section, const QString& key, double value);
+
+    // Removes the temporary copies a save of the file at path left behind when it was killed
+    // ("veridi.ini.Ab12Cd" beside "veridi.ini") that are older than maxAge; returns how many.
+    static int removeStaleCopies(const QString& path, std::chrono::seconds maxAge);
 
     // The text a real is stored as: general format, up to 15 significant digits, ".".
     static QString formatReal(double value);

@@ -21,7 +21,8 @@ FileKind kindOf(const struct stat& info, qint64 maxBytes) {
 FileKind fileKind(const QString& path, qint64 maxBytes) {
     struct stat info = {};
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return path.isEmpty() || errno == ENOENT || errno == ENOTDIR ? FileKind::Missing : FileKind::Unreadable;
+        return path.isEmpty() || errno == ENOENT || errno == ENOTDIR ? FileKind::Missing
+                                                                     : FileKind::Unreadable;
     return kindOf(info, maxBytes);
 }
 

@@ -32,7 +32,8 @@ TEST(ImageMemory, SizesAreCountedAndRefusedBeforeAllocating) {
         {QSize(2147483647, 2147483647), QImage::Format_RGBA32FPx4, std::numeric_limits<qint64>::max(), false},
     };
     for (const ImageRow& row : rows) {
-        EXPECT_EQ(imageBytes(row.size, row.format), row.bytes) << row.size.width() << "x" << row.size.height();
+        EXPECT_EQ(imageBytes(row.size, row.format), row.bytes)
+            << row.size.width() << "x" << row.size.height();
         EXPECT_EQ(imageSizeAllowed(row.size, row.format), row.allowed)
             << row.size.width() << "x" << row.size.height();
     }
