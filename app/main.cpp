@@ -26,7 +26,10 @@ int main(int argc, char* argv[]) {
                    stderr);
 
     veridi::QtPrompts prompts(title);
-    const QString settingsPath = veridi::settingsFilePath();
+    const veridi::SettingsLocation settings = veridi::locateSettingsFile();
+    if (!settings.refused.isEmpty())
+        prompts.message(veridi::refusedSettingsMessage(settings), veridi::Prompts::Icon::Warning);
+    const QString& settingsPath = settings.path;
     veridi::RandomSource random = veridi::RandomSource::fromClock();
     veridi::DesktopLinks links;
     veridi::TForm1 form(prompts, prompts, links, settingsPath, random);

@@ -1,5 +1,6 @@
 #include "DrawEngine.h"
 
+#include "ImageMemory.h"
 #include "Printer.h"
 #include "Prompts.h"
 
@@ -10,8 +11,10 @@ namespace {
 const QString pageNoteFace = QStringLiteral("ＭＳ Ｐ明朝");
 
 void makeBlankImage(QImage& image, qint32 width, qint32 height, qint32 dpi, bool blank = true) {
-    // A size the platform cannot hold leaves no image; drawing then skips the screen.
-    image = width > 0 && height > 0 ? QImage(width, height, QImage::Format_RGB32) : QImage();
+    // A size beyond the image limit, or one the platform cannot hold, leaves no image; drawing
+    // then skips the screen.
+    const QSize size(width, height);
+    image = imageSizeAllowed(size, QImage::Format_RGB32) ? QImage(size, QImage::Format_RGB32) : QImage();
     if (image.isNull())
         return;
     if (blank)

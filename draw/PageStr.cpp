@@ -17,14 +17,16 @@ void TPageStr::GetIniSets(const IniFile& ini, const QString& sName, const QStrin
 }
 
 bool TPageStr::SetIniSets(IniFile& ini, const QString& sName) const {
-    return ini.writeString(sName, QStringLiteral("String"), psStr) &&
-           ini.writeInteger(sName, QStringLiteral("Pos"), psPos) &&
-           ini.writeBool(sName, QStringLiteral("Bold"), psBold) &&
-           ini.writeBool(sName, QStringLiteral("Italic"), psItalic) &&
-           ini.writeInteger(sName, QStringLiteral("Size"), psSize) &&
-           ini.writeString(sName, QStringLiteral("Name"), psName) &&
-           ini.writeString(sName, QStringLiteral("X"), psX) &&
-           ini.writeString(sName, QStringLiteral("Y"), psY);
+    IniSave save(ini);
+    ini.writeString(sName, QStringLiteral("String"), psStr);
+    ini.writeInteger(sName, QStringLiteral("Pos"), psPos);
+    ini.writeBool(sName, QStringLiteral("Bold"), psBold);
+    ini.writeBool(sName, QStringLiteral("Italic"), psItalic);
+    ini.writeInteger(sName, QStringLiteral("Size"), psSize);
+    ini.writeString(sName, QStringLiteral("Name"), psName);
+    ini.writeString(sName, QStringLiteral("X"), psX);
+    ini.writeString(sName, QStringLiteral("Y"), psY);
+    return save.commit();
 }
 
 void TPageStr::SetSets(const QString& sStr, const QString& sName, qint32 nSize, qint32 nPos, const QString& X,

@@ -102,15 +102,15 @@ bool SaveIniSets(IniFile& ini, const WorksheetSettings& s, Prompts& prompts) {
         [&] { return ini.writeBool(kExamFont, QStringLiteral("Bold"), s.FntExam.Bold); },
         [&] { return ini.writeBool(kExamFont, QStringLiteral("Italic"), s.FntExam.Italic); },
     };
-    for (const auto& writeKey : keys) {
-        if (!writeKey()) {
-            prompts.message(
-                QStringLiteral("%1 に書き込めません").arg(QFileInfo(ini.path()).absoluteFilePath()),
-                Prompts::Icon::Error);
-            return false;
-        }
-    }
-    return true;
+    // All keys go out in one replacement of the file: it is written whole or stays as it was.
+    IniSave save(ini);
+    for (const auto& writeKey : keys)
+        writeKey();
+    if (save.commit())
+        return true;
+    prompts.message(QStringLiteral("%1 に書き込めません").arg(QFileInfo(ini.path()).absoluteFilePath()),
+                    Prompts::Icon::Error);
+    return false;
 }
 
 } // namespace veridi

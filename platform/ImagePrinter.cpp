@@ -1,5 +1,7 @@
 #include "ImagePrinter.h"
 
+#include "ImageMemory.h"
+
 namespace veridi {
 
 namespace {
@@ -12,7 +14,8 @@ ImagePrinter::ImagePrinter(int dpiX, int dpiY, QSize printableSize)
     : dpiX_(dpiX), dpiY_(dpiY), size_(printableSize) {}
 
 QPaintDevice* ImagePrinter::beginJob() {
-    current_ = QImage(size_, QImage::Format_RGB32);
+    if (imageSizeAllowed(size_, QImage::Format_RGB32))
+        current_ = QImage(size_, QImage::Format_RGB32);
     if (current_.isNull())
         throw PrintJobError("the printer page cannot be allocated");
     current_.fill(Qt::white);

@@ -3,11 +3,16 @@
 #include "NumberText.h"
 #include "TextCodec.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringList>
 
 #include <cmath>
+#include <limits>
 
 namespace veridi {
 namespace {
@@ -27,13 +32,8 @@ QString trimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
-QStringList readLines(const QString& path) {
-    if (path.isEmpty())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = decodeCommandFile(file.readAll());
+QStringList linesOf(const QByteArray& bytes) {
+    QString text = decodeCommandFile(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n');
@@ -84,13 +84,77 @@ QString unquote(const QString& raw) {
     return trimmed;
 }
 
+// The bytes a file of these lines holds.
+QByteArray encodeLines(const QStringList& lines) {
+    // Code page 932 while every text fits it; a text it cannot hold (such as "€" or "한") would
+    // come back as "?", so the file is then written in UTF-8 behind a byte-order mark.
+    QByteArray bytes;
+    bool fits = true;
+    for (const QString& line : lines) {
+        bool lineFits = true;
+        bytes += encodeCp932(line, &lineFits) + "\r\n";
+        fits = fits && lineFits;
+    }
+    if (!fits)
+        bytes = "\xEF\xBB\xBF" + lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n";
+    return bytes;
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
 } // namespace
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
+IniFile::Content IniFile::load(const QString& path) {
+    FileRead file = readRegularFile(path, kMaxBytes);
+    Content content{file.kind, {}};
+    if (file.kind == FileKind::Regular)
+        content.lines = linesOf(file.bytes);
+    return content;
+}
+
+const IniFile::Content& IniFile::content() const {
+    if (saving_)
+        return *saving_;
+    if (!read_)
+        read_ = load(path_);
+    return *read_;
+}
+
+void IniFile::beginSave() {
+    if (saveDepth_++ == 0)
+        saving_ = load(path_);
+}
+
+bool IniFile::endSave() {
+    if (saveDepth_ == 0 || --saveDepth_ > 0)
+        return true;
+    Content saved = std::move(*saving_);
+    saving_.reset();
+    // Only a regular file within the cap, or none, may be replaced: a folder, a FIFO, a device or
+    // a file too large to have been read stays as it is.
+    if (path_.isEmpty() || (saved.kind != FileKind::Regular && saved.kind != FileKind::Missing))
+        return false;
+    if (!replaceFile(path_, encodeLines(saved.lines)))
+        return false;
+    saved.kind = FileKind::Regular;
+    read_ = std::move(saved);
+    return true;
+}
+
 std::optional<QString> IniFile::rawValue(const QString& section, const QString& key) const {
     bool inSection = false;
-    for (const QString& line : readLines(path_)) {
+    for (const QString& line : content().lines) {
         if (const auto name = sectionName(line)) {
             inSection = sameName(*name, section);
             continue;
@@ -124,7 +188,8 @@ double IniFile::readReal(const QString& section, const QString& key, double fall
 }
 
 bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
-    QStringList lines = readLines(path_);
+    IniSave save(*this);
+    QStringList& lines = saving_->lines;
     const QString entry = key + u'=' + quoteIfNeeded(value);
 
     qsizetype sectionStart = -1;
@@ -154,27 +219,7 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
     } else if (insertAt >= 0) {
         lines.insert(insertAt, entry);
     }
-
-    // Code page 932 while every text fits it; a text it cannot hold (such as "€" or "한") would
-    // come back as "?", so the file is then written in UTF-8 behind a byte-order mark.
-    QByteArray bytes;
-    bool fits = true;
-    for (const QString& line : lines) {
-        bool lineFits = true;
-        bytes += encodeCp932(line, &lineFits) + "\r\n";
-        fits = fits && lineFits;
-    }
-    if (!fits)
-        bytes = "\xEF\xBB\xBF" + lines.join(QLatin1String("\r\n")).toUtf8() + "\r\n";
-
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return save.commit();
 }
 
 bool IniFile::writeInteger(const QString& section, const QString& key, qint32 value) {
@@ -187,6 +232,26 @@ bool IniFile::writeBool(const QString& section, const QString& key, bool value) 
 
 bool IniFile::writeReal(const QString& section, const QString& key, double value) {
     return writeString(section, key, formatReal(value));
+}
+
+int IniFile::removeStaleCopies(const QString& path, std::chrono::seconds maxAge) {
+    const QFileInfo file(path);
+    if (path.isEmpty())
+        return 0;
+    // A save writes a copy named after the file with six random letters or digits appended, and
+    // renames it over the file.
+    const QRegularExpression copyName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-maxAge.count());
+    int removed = 0;
+    const QFileInfoList entries = file.absoluteDir().entryInfoList(
+        {file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        if (copyName.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < before &&
+            QFile::remove(entry.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 QString IniFile::formatReal(double value) {
@@ -234,7 +299,11 @@ double IniFile::parseReal(const QString& text) {
     }
     bool ok = false;
     const double value = s.mid(start, i - start).toDouble(&ok); // QString::toDouble ignores the locale
-    return ok && std::isfinite(value) ? value : 0.0;
+    // A number beyond the largest double is read as the largest: 15 digits round the largest
+    // values up past it (1.7976931348623157e308 is written 1.79769313486232e+308).
+    if (std::isinf(value))
+        return std::copysign(std::numeric_limits<double>::max(), value);
+    return ok ? value : 0.0; // a number too small for a double is 0
 }
 
 } // namespace veridi

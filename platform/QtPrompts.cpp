@@ -1,6 +1,7 @@
 #include "QtPrompts.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -14,6 +15,9 @@
 #include <QPushButton>
 
 #include "QtPrinter.h"
+#include "TerminationSignals.h"
+
+#include <cstdio>
 
 namespace veridi {
 namespace {
@@ -43,6 +47,11 @@ int run(QWidget* parent, const QString& title, const QString& text, Prompts::Ico
 } // namespace
 
 void QtPrompts::message(const QString& text, Icon icon) {
+    if (endingBecauseOfSignal()) {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                     qUtf8Printable(text));
+        return;
+    }
     run(parent_, title_, text, icon, QMessageBox::Ok);
 }
 

@@ -7,7 +7,8 @@ class QWidget;
 
 namespace veridi {
 
-// The prompts and choosers as real dialogs, parented to a window of the program.
+// The prompts and choosers as real dialogs, parented to a window of the program. While the
+// program ends because of a termination signal, a message goes to standard error instead.
 class QtPrompts : public Prompts, public Choosers {
 public:
     // title: the caption of every message box.

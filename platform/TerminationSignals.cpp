@@ -14,9 +14,14 @@ namespace veridi {
 namespace {
 
 int signalPipe[2] = {-1, -1};
+volatile std::sig_atomic_t signalReceived = 0;
 
-// Only async-signal-safe work here: the event loop reads the byte and does the closing.
-void onSignal(int) {
+// Only async-signal-safe work here: the event loop reads the byte and does the closing. When
+// that closing hangs, a second signal ends the program.
+void onSignal(int signal) {
+    if (signalReceived != 0)
+        ::_exit(128 + signal);
+    signalReceived = 1;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
 }
@@ -37,8 +42,8 @@ void onTerminationSignals(QObject* context, const std::function<void()>& handler
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
 }
 
 } // namespace
@@ -53,6 +58,10 @@ void closeOnTerminationSignals(QWidget* window) {
 
 void quitOnTerminationSignals() {
     onTerminationSignals(QCoreApplication::instance(), [] { QCoreApplication::quit(); });
+}
+
+bool endingBecauseOfSignal() {
+    return signalReceived != 0;
 }
 
 } // namespace veridi

@@ -1,6 +1,7 @@
 #include "PreviewDocument.h"
 
 #include "ImageFileWriter.h"
+#include "ImageMemory.h"
 #include "JpegWriter.h"
 #include "NumberText.h"
 #include "Printer.h"
@@ -71,9 +72,12 @@ void PreviewDocument::SavePrevSettings() {
 void PreviewDocument::saveSettings() {
     if (!settingsRead_)
         return;
+    // The view settings and the four page strings go out in one replacement of the file.
+    IniSave save(settings_);
     SavePrevSettings();
     for (const PageStrSection& s : kPageStrSections)
         (engine.*s.record).SetIniSets(settings_, QString::fromUtf16(s.section));
+    save.commit();
 }
 
 QSize PreviewDocument::pageViewFit(QSize clientSize, qint32 pageW, qint32 pageH) {
@@ -143,8 +147,7 @@ bool PreviewDocument::resizeAllowed(QSize clientSize) const {
     const QSize needed = engine.PageView == 1 ? engine.oneToOneSize() : clientSize;
     if (needed.width() <= 0 || needed.height() <= 0)
         return true;
-    // Asking for the allocation is the test; the scratch image goes at once.
-    return !QImage(needed, QImage::Format_RGB32).isNull();
+    return imageSizeAllowed(needed, QImage::Format_RGB32);
 }
 
 const QImage& PreviewDocument::visibleImage() const {

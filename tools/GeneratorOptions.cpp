@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include <cstdio>
 #include <limits>
 
 namespace veridi::sheettool {
@@ -58,7 +59,13 @@ QString settingsPathFrom(const Options& options) {
 
 GeneratorSettings generatorSettingsFrom(const Options& options) {
     WorksheetSettings stored;
-    LoadIniSets(IniFile(settingsPathFrom(options)), stored);
+    const QString settingsPath = settingsPathFrom(options);
+    // Every command reads its options here once, so this is said once.
+    if (fileKind(settingsPath, IniFile::kMaxBytes) == FileKind::TooLarge)
+        std::fprintf(stderr,
+                     "veridi-sheet: --settings: %s is larger than %lld bytes; the defaults are used\n",
+                     qUtf8Printable(settingsPath), static_cast<long long>(IniFile::kMaxBytes));
+    LoadIniSets(IniFile(settingsPath), stored);
 
     GeneratorSettings s = toGeneratorSettings(stored);
 

@@ -2,10 +2,16 @@
 #include "SettingsFile.h"
 #include "TextCodec.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sys/stat.h>
 
 using namespace veridi;
 using veridi::test::SettingsFile;
@@ -79,6 +85,33 @@ TEST_F(IniFileTest, RealsAreReadAndWrittenIndependentlyOfTheLocale) {
     EXPECT_EQ(IniFile::formatReal(-0.25), u"-0.25"_qs);
 }
 
+// 15 digits round the largest doubles up past the largest one; they read back as that, never as 0.
+TEST_F(IniFileTest, RealsNearTheLargestDoubleReadBackAsStored) {
+    constexpr double kMax = std::numeric_limits<double>::max();
+    struct Row {
+        double written;
+        double expected;
+    };
+    const Row rows[] = {{kMax, kMax},
+                        {-kMax, -kMax},
+                        {std::nextafter(kMax, 0.0), kMax},
+                        {1.7976931348623e308, 1.7976931348623e308},
+                        {std::numeric_limits<double>::denorm_min(), 4.94065645841247e-324},
+                        {std::numeric_limits<double>::lowest(), -kMax}};
+    for (const Row& row : rows) {
+        IniFile ini(path);
+        ASSERT_TRUE(ini.writeReal(u"W"_qs, u"Top"_qs, row.written));
+        EXPECT_EQ(IniFile(path).readReal(u"W"_qs, u"Top"_qs, 99), row.expected) << row.written;
+    }
+    struct Stored {
+        const char* text;
+        double expected;
+    };
+    const Stored stored[] = {{"1e999", kMax}, {"-1e999", -kMax}, {"1e-999", 0}};
+    for (const Stored& row : stored)
+        EXPECT_EQ(IniFile::parseReal(QString::fromLatin1(row.text)), row.expected) << row.text;
+}
+
 TEST_F(IniFileTest, TextsRoundTripIncludingEdgeBlanksAndQuotes) {
     IniFile ini(path);
     const QString texts[] = {QStringLiteral("　　月　　日"),
@@ -123,4 +156,68 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsNotWrittenOver) {
 TEST_F(IniFileTest, APathInAMissingFolderCannotBeWritten) {
     IniFile ini(settingsFile.inFolder(QStringLiteral("no/such/folder/v.ini")));
     EXPECT_FALSE(ini.writeInteger(u"A"_qs, u"x"_qs, 2));
+}
+
+TEST_F(IniFileTest, WhatIsNotASmallRegularFileIsNeitherReadNorWrittenOver) {
+    const QString fifo = settingsFile.inFolder(QStringLiteral("fifo.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = settingsFile.inFolder(QStringLiteral("folder.ini"));
+    QDir().mkdir(folder);
+    QByteArray large = "[Exam]\r\nRow=5\r\n";
+    large.append(IniFile::kMaxBytes, ';');
+    settingsFile.writeRaw(large);
+
+    for (const QString& file : {fifo, folder, path}) {
+        IniFile ini(file);
+        EXPECT_EQ(ini.readInteger(u"Exam"_qs, u"Row"_qs, 10), 10) << file.toStdString();
+        EXPECT_FALSE(ini.writeInteger(u"Exam"_qs, u"Row"_qs, 3)) << file.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(fifo).isSymLink() || !QFileInfo(fifo).isFile());
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(settingsFile.readRaw(), large);
+}
+
+TEST_F(IniFileTest, ASaveReadsTheFileOnceAndReplacesItOnce) {
+    settingsFile.write(QStringLiteral("[Other]\r\nKept=1\r\n"));
+    IniFile ini(path);
+    EXPECT_EQ(ini.readInteger(u"Other"_qs, u"Kept"_qs, 0), 1);
+    // The reads are answered from the first reading; a save starts from the file as it is now.
+    settingsFile.write(QStringLiteral("[Other]\r\nKept=2\r\n"));
+    EXPECT_EQ(ini.readInteger(u"Other"_qs, u"Kept"_qs, 0), 1);
+
+    const QByteArray before = settingsFile.readRaw();
+    ini.beginSave();
+    EXPECT_TRUE(ini.writeInteger(u"Exam"_qs, u"Row"_qs, 5));
+    ini.beginSave(); // a nested save, such as a page string's within the preview's
+    EXPECT_TRUE(ini.writeString(u"Page"_qs, u"Name"_qs, u"なまえ"_qs));
+    EXPECT_TRUE(ini.endSave());
+    EXPECT_EQ(settingsFile.readRaw(), before) << "nothing is written before the outermost save ends";
+    EXPECT_TRUE(ini.endSave());
+    EXPECT_EQ(settingsFile.read(), u"[Other]\r\nKept=2\r\n[Exam]\r\nRow=5\r\n[Page]\r\nName=なまえ\r\n"_qs);
+    EXPECT_EQ(ini.readInteger(u"Other"_qs, u"Kept"_qs, 0), 2) << "the reads see what was saved";
+}
+
+TEST_F(IniFileTest, OnlyStaleTemporaryCopiesOfTheFileAreRemoved) {
+    struct CopyRow {
+        const char* name;
+        int ageSeconds;
+        bool removed;
+    };
+    const CopyRow rows[] = {
+        {"veridi.ini.Ab12Cd", 120, true}, {"veridi.ini.Xy34Zw", 5, false},
+        {"veridi.ini.bak", 120, false},   {"veridi.ini.Ab12Cd7", 120, false},
+        {"other.ini.Ab12Cd", 120, false}, {"veridi.ini.Ab-2Cd", 120, false},
+    };
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const CopyRow& row : rows) {
+        QFile file(settingsFile.inFolder(QString::fromLatin1(row.name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.write("[A]\r\n");
+        file.flush();
+        ASSERT_TRUE(file.setFileTime(now.addSecs(-row.ageSeconds), QFileDevice::FileModificationTime));
+    }
+    EXPECT_EQ(IniFile::removeStaleCopies(path, std::chrono::seconds(60)), 1);
+    for (const CopyRow& row : rows)
+        EXPECT_EQ(QFile::exists(settingsFile.inFolder(QString::fromLatin1(row.name))), !row.removed)
+            << row.name;
 }

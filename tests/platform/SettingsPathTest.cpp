@@ -1,10 +1,14 @@
 #include "SettingsPath.h"
 
+#include "IniFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace veridi;
 
@@ -43,4 +47,41 @@ TEST(SettingsPath, AnAdministratorsReadOnlyFileGivesTheUsersStartingValues) {
     writeFile(user, "[Exam]\r\nRow=3\r\n");
     EXPECT_EQ(chooseSettingsFile(beside, false, user), user);
     EXPECT_EQ(contentOf(user), "[Exam]\r\nRow=3\r\n");
+}
+
+TEST(SettingsPath, OnlyASmallRegularFileOrNoneInAWritableFolderCanHoldTheSettings) {
+    QTemporaryDir root;
+    const auto at = [&](const char* name) { return root.filePath(QString::fromLatin1(name)); };
+    writeFile(at("small.ini"), "[Exam]\r\nRow=5\r\n");
+    writeFile(at("large.ini"), QByteArray(IniFile::kMaxBytes + 1, ';'));
+    QDir(root.path()).mkdir(u"folder.ini"_qs);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(at("fifo.ini")).constData(), 0600), 0);
+    struct Row {
+        const char* name;
+        bool usable;
+    };
+    const Row rows[] = {{"absent.ini", true},  {"small.ini", true}, {"large.ini", false},
+                        {"folder.ini", false}, {"fifo.ini", false}, {"no/folder/absent.ini", false}};
+    for (const Row& row : rows)
+        EXPECT_EQ(usableSettingsFile(at(row.name)), row.usable) << row.name;
+
+    // A file too large to read is no administrator's defaults either.
+    EXPECT_EQ(chooseSettingsFile(at("large.ini"), false, at("user.ini")), at("user.ini"));
+    EXPECT_FALSE(QFile::exists(at("user.ini")));
+}
+
+TEST(SettingsPath, ARefusedFileIsNamedWithWhereTheSettingsGoInstead) {
+    const SettingsLocation none{u"/home/u/.config/veridi.ini"_qs, QString(), FileKind::Missing};
+    EXPECT_EQ(refusedSettingsMessage(none), QString());
+    const SettingsLocation folder{u"/home/u/.config/veridi.ini"_qs, u"/opt/veridi/veridi.ini"_qs,
+                                  FileKind::NotRegular};
+    EXPECT_EQ(refusedSettingsMessage(folder),
+              u"/opt/veridi/veridi.ini は通常のファイルではないため、設定ファイルとして読みません。\n"
+              u"設定は /home/u/.config/veridi.ini に読み書きします。"_qs);
+    const SettingsLocation large{u"/home/u/.config/veridi.ini"_qs, u"/home/u/.config/veridi.ini"_qs,
+                                 FileKind::TooLarge};
+    EXPECT_EQ(
+        refusedSettingsMessage(large),
+        u"/home/u/.config/veridi.ini は大きすぎる (1 MiB を超える) ため、設定ファイルとして読みません。\n"
+        u"既定の設定で始めます。設定は保存されません。"_qs);
 }

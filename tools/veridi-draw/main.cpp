@@ -32,8 +32,10 @@ int main(int argc, char* argv[]) {
 
     veridi::QtPrompts prompts(title);
     veridi::DesktopLinks links;
-    veridi::TFrmPrev preview(prompts, prompts, veridi::openSystemPrinter(prompts),
-                             veridi::settingsFilePath());
+    const veridi::SettingsLocation settings = veridi::locateSettingsFile();
+    if (!settings.refused.isEmpty())
+        prompts.message(veridi::refusedSettingsMessage(settings), veridi::Prompts::Icon::Warning);
+    veridi::TFrmPrev preview(prompts, prompts, veridi::openSystemPrinter(prompts), settings.path);
     prompts.setParent(&preview);
     veridi::BackgroundEditor editor(preview, prompts, links);
     // A signal must not wait on the question about an unsaved list that closing the window asks.
