@@ -6,6 +6,10 @@ namespace veridi::sheettool {
 
 Options::Options(const QStringList& args, const std::set<QString>& valued,
                  const std::set<QString>& switches) {
+    // Asking for help anywhere on the line wins over any mistake elsewhere on it.
+    for (const QString& arg : args)
+        if (arg == u"--help" || arg == u"-h")
+            throw HelpRequested{valued, switches};
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (!arg.startsWith(QLatin1String("--"))) {

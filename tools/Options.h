@@ -16,11 +16,19 @@ public:
     explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 
+// "--help" or "-h" where an option may stand: the subcommand's help is printed instead of running
+// it. It carries the options the subcommand accepts, so that its help can be checked against them.
+struct HelpRequested {
+    std::set<QString> valued;
+    std::set<QString> switches;
+};
+
 // The options of one subcommand: "--name VALUE", "--name=VALUE" and bare switches.
 class Options {
 public:
     // valued: options that take a value; switches: options that take none. Anything else, or a
-    // valued option without its value, is a UsageError. Positional arguments are kept in order.
+    // valued option without its value, is a UsageError; "--help" or "-h" throws HelpRequested.
+    // Positional arguments are kept in order.
     Options(const QStringList& args, const std::set<QString>& valued, const std::set<QString>& switches);
 
     bool has(const QString& name) const { return values_.count(name) > 0; }

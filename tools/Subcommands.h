@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <map>
+
 namespace veridi::sheettool {
 
 // Each subcommand takes the arguments after its name and returns the exit status. A UsageError
@@ -14,5 +16,9 @@ int runDraw(const QStringList& args);
 int runPage(const QStringList& args);
 // Composes and draws worksheet pages as the program's preview shows and prints them.
 int runRender(const QStringList& args);
+
+using Subcommand = int (*)(const QStringList& args);
+// Every subcommand by its name.
+const std::map<QString, Subcommand>& subcommands();
 
 } // namespace veridi::sheettool

@@ -1,20 +1,25 @@
 #include "Fonts.h"
+#include "HelpText.h"
 #include "Options.h"
 #include "Subcommands.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <functional>
 #include <malloc.h>
-#include <map>
 
 using namespace veridi::sheettool;
 
 namespace {
 
 void printUsage() {
-    std::fputs("usage: veridi-sheet problems|recalc|draw|page|render [options]\n", stderr);
+    std::fputs("usage: veridi-sheet problems|recalc|draw|page|render [options] (--help explains)\n", stderr);
+}
+
+int printHelp(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    return 0;
 }
 
 // stderr carries the drawing's and the generator's messages only; Qt's own chatter about the
@@ -40,19 +45,18 @@ int main(int argc, char* argv[]) {
     // Pages are measured and drawn in the same fonts as the program's.
     veridi::registerFontSubstitutions();
 
-    const std::map<QString, std::function<int(const QStringList&)>> subcommands = {
-        {QStringLiteral("problems"), runProblems}, {QStringLiteral("recalc"), runRecalc},
-        {QStringLiteral("draw"), runDraw},         {QStringLiteral("page"), runPage},
-        {QStringLiteral("render"), runRender},
-    };
     QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || !subcommands.count(args.first())) {
+    if (!args.isEmpty() && (args.first() == u"--help" || args.first() == u"-h" || args.first() == u"help"))
+        return printHelp(overviewText());
+    if (args.isEmpty() || !subcommands().count(args.first())) {
         printUsage();
         return 2;
     }
     const QString name = args.takeFirst();
     try {
-        return subcommands.at(name)(args);
+        return subcommands().at(name)(args);
+    } catch (const HelpRequested&) {
+        return printHelp(helpText(*subcommandHelp(name)));
     } catch (const UsageError& error) {
         std::fprintf(stderr, "veridi-sheet %s: %s\n", name.toUtf8().constData(), error.what());
         return 2;

@@ -64,5 +64,15 @@ for bad in "--rows 1000 --cols 11" "--op pow" "--rows" "--rows -1" "--first 5" "
         echo "FAIL bad option $bad: status $status, stderr [$(cat "$tmp/err")]"; failures=$((failures + 1)); fi
 done
 
+# Help on standard output with status 0, for the tool and for a subcommand, long and short.
+for args in "--help" "-h" "render --help" "draw -h"; do
+    # shellcheck disable=SC2086
+    "$sheet" $args >"$tmp/out" 2>"$tmp/err"
+    status=$?
+    if [ "$status" = 0 ] && [ ! -s "$tmp/err" ] && head -n 1 "$tmp/out" | grep -q '^usage: veridi-sheet' &&
+        grep -q '^Example:' "$tmp/out"; then passes=$((passes + 1)); else
+        echo "FAIL help $args: status $status, stderr [$(cat "$tmp/err")]"; failures=$((failures + 1)); fi
+done
+
 echo "$passes passed, $failures failed"
 [ "$failures" = 0 ]
