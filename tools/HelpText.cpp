@@ -10,9 +10,9 @@ const QString kTool = QStringLiteral("veridi-sheet");
 // The options that steer the generator, shared by the subcommands that make problems.
 std::vector<OptionHelp> generatorOptions() {
     return {
-        {u"op"_qs, u"add|sub|mul|div"_qs,
-         u"The operation. Default add."_qs},
-        {u"rows"_qs, u"N"_qs, u"Rows of problems, 0 to 1000 (at most 10000 problems in all). Default 10, or the settings file's."_qs},
+        {u"op"_qs, u"add|sub|mul|div"_qs, u"The operation. Default add."_qs},
+        {u"rows"_qs, u"N"_qs,
+         u"Rows of problems, 0 to 1000 (at most 10000 problems in all). Default 10, or the settings file's."_qs},
         {u"cols"_qs, u"N"_qs, u"Columns of problems, 0 to 1000. Default 1, or the settings file's."_qs},
         {u"first"_qs, u"MIN:MAX"_qs, u"The range of the first operand. Default 1:100."_qs},
         {u"second"_qs, u"MIN:MAX"_qs, u"The range of the second operand. Default 1:100."_qs},
@@ -20,8 +20,10 @@ std::vector<OptionHelp> generatorOptions() {
         {u"count-second"_qs, {}, u"Count the second operand up from MIN instead of drawing it at random."_qs},
         {u"domain"_qs, u"natural|zero|all"_qs,
          u"The numbers operands and answers may be: from 1, from 0, or any whole number. Default natural, or the settings file's."_qs},
-        {u"answer-zero"_qs, u"allow|forbid"_qs, u"Whether an answer may be 0. Default forbid, or the settings file's."_qs},
-        {u"answer-one"_qs, u"allow|forbid"_qs, u"Whether an answer may be 1. Default forbid, or the settings file's."_qs},
+        {u"answer-zero"_qs, u"allow|forbid"_qs,
+         u"Whether an answer may be 0. Default forbid, or the settings file's."_qs},
+        {u"answer-one"_qs, u"allow|forbid"_qs,
+         u"Whether an answer may be 1. Default forbid, or the settings file's."_qs},
         {u"remainder"_qs, u"allow|forbid"_qs,
          u"Whether a division may leave a remainder. Default allow, or the settings file's."_qs},
         {u"d"_qs, u"D"_qs,
@@ -40,9 +42,11 @@ std::vector<OptionHelp> generatorOptions() {
 
 std::vector<OptionHelp> pageGeometryOptions() {
     return {
-        {u"unit"_qs, u"pixel|inch|mm"_qs, u"The unit of the drawing commands. Default mm, or the settings file's."_qs},
+        {u"unit"_qs, u"pixel|inch|mm"_qs,
+         u"The unit of the drawing commands. Default mm, or the settings file's."_qs},
         {u"screen-dpi"_qs, u"N"_qs, u"The screen's resolution, 1 to 9600 dots per inch. Default 96."_qs},
-        {u"printer-dpi"_qs, u"X[:Y]"_qs, u"The printer's resolution, 1 to 9600 dots per inch. Default 600."_qs},
+        {u"printer-dpi"_qs, u"X[:Y]"_qs,
+         u"The printer's resolution, 1 to 9600 dots per inch. Default 600."_qs},
         {u"page"_qs, u"W:H"_qs,
          u"The printable page in printer dots. Default 4760:6814 (A4 at 600 dots per inch)."_qs},
     };
@@ -61,20 +65,24 @@ std::vector<OptionHelp> sheetOptions(const QString& modes, const QString& modeTe
 
 std::vector<SubcommandHelp> makeHelps() {
     std::vector<SubcommandHelp> helps;
-    helps.push_back({u"problems"_qs, u"[OPTIONS]"_qs,
-                     u"Makes a problem set as the program's 作成 button does and prints one problem a line: "
-                     u"FIRST<TAB>SECOND<TAB>ANSWER."_qs,
-                     generatorOptions(),
-                     u"veridi-sheet problems --op div --first 10:99 --second 2:9 --rows 5 --cols 2 --seed 1"_qs});
+    helps.push_back(
+        {u"problems"_qs, u"[OPTIONS]"_qs,
+         u"Makes a problem set as the program's 作成 button does and prints one problem a line: "
+         u"FIRST<TAB>SECOND<TAB>ANSWER."_qs,
+         generatorOptions(),
+         u"veridi-sheet problems --op div --first 10:99 --second 2:9 --rows 5 --cols 2 --seed 1"_qs});
 
-    helps.push_back({u"recalc"_qs, u"--op add|sub|mul|div < PROBLEMS"_qs,
-                     u"Reads problems from standard input, one a line (FIRST<TAB>SECOND[<TAB>OLD ANSWER]), and "
-                     u"prints each one's answer as the program's 再計算 button works it out."_qs,
-                     {{u"op"_qs, u"add|sub|mul|div"_qs, u"The operation. Required."_qs}},
-                     u"printf '7\\t2\\n' | veridi-sheet recalc --op div"_qs});
+    helps.push_back(
+        {u"recalc"_qs,
+         u"--op add|sub|mul|div < PROBLEMS"_qs,
+         u"Reads problems from standard input, one a line (FIRST<TAB>SECOND[<TAB>OLD ANSWER]), and "
+         u"prints each one's answer as the program's 再計算 button works it out."_qs,
+         {{u"op"_qs, u"add|sub|mul|div"_qs, u"The operation. Required."_qs}},
+         u"printf '7\\t2\\n' | veridi-sheet recalc --op div"_qs});
 
     std::vector<OptionHelp> draw = {
-        {u"output"_qs, u"FILE"_qs, u"Also -o FILE. The page image to write: .png, .bmp, .jpg or .jpeg. Required."_qs},
+        {u"output"_qs, u"FILE"_qs,
+         u"Also -o FILE. The page image to write: .png, .bmp, .jpg or .jpeg. Required."_qs},
         {u"quality"_qs, u"N"_qs, u"The JPEG quality, 1 to 100. Default 90."_qs},
         {u"target"_qs, u"screen|printer"_qs,
          u"Draw the page as the preview shows it or as the printer prints it. Default screen."_qs},
@@ -84,28 +92,32 @@ std::vector<SubcommandHelp> makeHelps() {
     };
     for (OptionHelp& option : pageGeometryOptions())
         draw.push_back(std::move(option));
-    helps.push_back({u"draw"_qs, u"COMMANDFILE -o OUT [OPTIONS]"_qs,
-                     u"Draws a file of drawing commands (a background page, for example) as the preview draws "
-                     u"it and writes the page image."_qs,
-                     std::move(draw),
-                     u"veridi-sheet draw ZezaVivo.prv -o background.png --grid"_qs});
+    helps.push_back(
+        {u"draw"_qs, u"COMMANDFILE -o OUT [OPTIONS]"_qs,
+         u"Draws a file of drawing commands (a background page, for example) as the preview draws "
+         u"it and writes the page image."_qs,
+         std::move(draw), u"veridi-sheet draw ZezaVivo.prv -o background.png --grid"_qs});
 
-    helps.push_back({u"page"_qs, u"--mode problems|answers [OPTIONS]"_qs,
-                     u"Lays out one worksheet page as the program does and prints its drawing commands."_qs,
-                     sheetOptions(u"problems|answers"_qs, u"The problems page or the answers page. Required."_qs),
-                     u"veridi-sheet page --mode answers --op add --seed 3"_qs});
+    helps.push_back(
+        {u"page"_qs, u"--mode problems|answers [OPTIONS]"_qs,
+         u"Lays out one worksheet page as the program does and prints its drawing commands."_qs,
+         sheetOptions(u"problems|answers"_qs, u"The problems page or the answers page. Required."_qs),
+         u"veridi-sheet page --mode answers --op add --seed 3"_qs});
 
     std::vector<OptionHelp> render =
         sheetOptions(u"problems|answers|both"_qs,
                      u"The problems page, the answers page, or both, for each sheet. Required."_qs);
-    render.push_back({u"output"_qs, u"FILE"_qs,
-                      u"Also -o FILE. A .pdf holds every page, as printed; an image (.png, .bmp, .jpg, .jpeg) is "
-                      u"one page, its answers page beside it as NAME-answers, and in a batch each sheet is "
-                      u"numbered: NAME-01.png, NAME-01-answers.png and so on. Required."_qs});
-    render.push_back({u"sheets"_qs, u"N"_qs,
-                      u"Make N different sheets, 1 to 10000, with the seeds SEED, SEED+1 and so on; the first "
-                      u"seed is printed so that the batch can be made again. Default 1."_qs});
-    render.push_back({u"answers-at-end"_qs, {},
+    render.push_back(
+        {u"output"_qs, u"FILE"_qs,
+         u"Also -o FILE. A .pdf holds every page, as printed; an image (.png, .bmp, .jpg, .jpeg) is "
+         u"one page, its answers page beside it as NAME-answers, and in a batch each sheet is "
+         u"numbered: NAME-01.png, NAME-01-answers.png and so on. Required."_qs});
+    render.push_back(
+        {u"sheets"_qs, u"N"_qs,
+         u"Make N different sheets, 1 to 10000, with the seeds SEED, SEED+1 and so on; the first "
+         u"seed is printed so that the batch can be made again. Default 1."_qs});
+    render.push_back({u"answers-at-end"_qs,
+                      {},
                       u"In a PDF, put every problems page first and then every answers page, instead of each "
                       u"sheet's answers after its problems."_qs});
     helps.push_back({u"render"_qs, u"--mode problems|answers|both -o OUT [OPTIONS]"_qs,
@@ -160,9 +172,10 @@ const SubcommandHelp* subcommandHelp(const QString& name) {
 
 QString overviewText() {
     QString text = u"usage: veridi-sheet SUBCOMMAND [OPTIONS]\n\n"_qs;
-    text += wrapped(u"Makes arithmetic worksheets from the command line, exactly as the Veridi program makes, "
-                    u"shows and prints them."_qs,
-                    {});
+    text +=
+        wrapped(u"Makes arithmetic worksheets from the command line, exactly as the Veridi program makes, "
+                u"shows and prints them."_qs,
+                {});
     text += u"\nSubcommands:\n"_qs;
     for (const SubcommandHelp& help : subcommandHelps()) {
         text += u"  "_qs + help.name + u'\n';

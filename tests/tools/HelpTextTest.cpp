@@ -51,7 +51,8 @@ TEST(HelpText, DescribesEveryOptionEachSubcommandAcceptsAndNoOther) {
                 EXPECT_TRUE(text.contains(QStringLiteral("  --%1\n").arg(option))) << option.toStdString();
         }
         EXPECT_TRUE(overviewText().contains(QStringLiteral("\n  %1\n").arg(name)));
-        EXPECT_TRUE(text.section(QStringLiteral("Example:"), 1).contains(QStringLiteral("veridi-sheet ") + name));
+        EXPECT_TRUE(
+            text.section(QStringLiteral("Example:"), 1).contains(QStringLiteral("veridi-sheet ") + name));
     }
 }
 
@@ -60,7 +61,8 @@ TEST(HelpText, ManualPageHoldsEveryOptionWithItsHyphensEscaped) {
     for (const SubcommandHelp& help : subcommandHelps()) {
         EXPECT_TRUE(page.contains(QStringLiteral(".SH ") + help.name.toUpper()));
         for (const OptionHelp& option : help.options)
-            EXPECT_TRUE(page.contains(QStringLiteral(".B \\-\\-") + QString(option.name).replace(u'-', u"\\-"_qs)))
+            EXPECT_TRUE(
+                page.contains(QStringLiteral(".B \\-\\-") + QString(option.name).replace(u'-', u"\\-"_qs)))
                 << option.name.toStdString();
     }
     // No text line is taken for a troff request by starting with a dot.
