@@ -30,7 +30,9 @@ void ensureGuiApplication() {
     static int argc = 1;
     static char name[] = "veridi-fuzz";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    // Ended by endGuiApplication while main still runs: ended among the static destructors,
+    // after Qt's own per-thread storage, it would leave the font caches behind.
+    new QGuiApplication(argc, argv);
     registerFontSubstitutions();
 }
 
@@ -45,6 +47,10 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
             "a scratch file can be written");
+}
+
+void endGuiApplication() {
+    delete QGuiApplication::instance();
 }
 
 } // namespace veridi::fuzz

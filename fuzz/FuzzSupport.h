@@ -16,8 +16,9 @@ void require(bool holds, const char* what);
 QByteArray bytesOf(const std::uint8_t* data, std::size_t size);
 
 // Fonts, painting and image readers need a Gui application; it is made offscreen on first use,
-// with the page fonts' substitutions, and lives for the rest of the run.
+// with the page fonts' substitutions, and lives until endGuiApplication.
 void ensureGuiApplication();
+void endGuiApplication();
 
 // A folder of its own for files a target writes, made on first use and emptied at exit.
 const QString& scratchFolder();

@@ -1,6 +1,8 @@
 // Runs a fuzz target over files without libFuzzer: every file of each folder named (or each
 // file named) is given to LLVMFuzzerTestOneInput once. A failed check aborts, so the run fails.
 
+#include "FuzzSupport.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -45,6 +47,7 @@ int main(int argc, char** argv) {
             ++replayed;
         }
     }
+    veridi::fuzz::endGuiApplication();
     std::printf("%d inputs replayed\n", replayed);
     // An empty corpus would make a test that checks nothing.
     return replayed > 0 ? 0 : 1;
