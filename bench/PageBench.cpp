@@ -1,9 +1,7 @@
 // Speed of what follows a composed page: its redraw on the screen image and on a 600 dpi printer
 // page, the JPEG of the 1:1 page, a batch of sheets into one PDF, and the settings file.
-#include "DrawEngine.h"
-#include "FakePrompts.h"
+#include "A4PageEngine.h"
 #include "Generator.h"
-#include "ImagePrinter.h"
 #include "IniFile.h"
 #include "JpegWriter.h"
 #include "RandomSource.h"
@@ -20,15 +18,8 @@ using namespace veridi;
 namespace {
 
 // A page of twenty additions composed once, on the screen image of the 1:1 view.
-struct ComposedPage {
-    test::FakePrompts prompts;
-    ImagePrinter printer{600, 600, QSize(4760, 6814)};
-    DrawEngine engine{prompts, &printer, 96};
-
+struct ComposedPage : A4PageEngine {
     ComposedPage() {
-        engine.UnitType = 2;
-        engine.Visible = true;
-        engine.SetImageSize(761, 1090);
         engine.nTgtCanvas = 1;
         SheetComposer composer(engine, [this] { engine.DrawGraphics(); });
         WorksheetSettings settings;

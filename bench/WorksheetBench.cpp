@@ -1,8 +1,8 @@
+#include "A4PageEngine.h"
 #include "DrawEngine.h"
 #include "FakePrompts.h"
 #include "Fonts.h"
 #include "Generator.h"
-#include "ImagePrinter.h"
 #include "RandomSource.h"
 #include "SheetComposer.h"
 
@@ -47,12 +47,8 @@ BENCHMARK(drawNormalOperand);
 // Composing a full page of twenty problems, then (argument 1) drawing it on the screen image or
 // (argument 0) on the printer page, or (argument 2) not drawing it.
 void composeAndDrawPage(benchmark::State& state) {
-    test::FakePrompts prompts;
-    ImagePrinter printer(600, 600, QSize(4760, 6814));
-    DrawEngine engine(prompts, &printer, 96);
-    engine.UnitType = 2;
-    engine.Visible = true;
-    engine.SetImageSize(761, 1090);
+    A4PageEngine page;
+    DrawEngine& engine = page.engine;
     engine.PageTitle.SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 24, 4, u"10"_qs, u"10"_qs, false, false);
     engine.SubTitle.SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 12, 4, u"10"_qs, u"36"_qs, false, false);
     engine.nTgtCanvas = int(state.range(0)) % 2;
@@ -81,12 +77,8 @@ BENCHMARK(composeAndDrawPage)->Arg(2)->Arg(1)->Arg(0)->Unit(benchmark::kMillisec
 // unchanged list (argument 0) is split once by the first drawing and only drawn by the redraws
 // measured here; an edited one (argument 1: its last line changes every time) is split anew.
 void redrawLargeCommandList(benchmark::State& state) {
-    test::FakePrompts prompts;
-    ImagePrinter printer(600, 600, QSize(4760, 6814));
-    DrawEngine engine(prompts, &printer, 96);
-    engine.UnitType = 2;
-    engine.Visible = true;
-    engine.SetImageSize(761, 1090);
+    A4PageEngine page;
+    DrawEngine& engine = page.engine;
     const QString line = QStringLiteral("LINE,10,20,11,21");
     engine.ListByFile = QStringList(qsizetype{16} * 1024 * 1024 / (line.size() + 2), line);
     engine.DrawGraphics();
