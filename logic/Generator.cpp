@@ -1,9 +1,11 @@
 #include "Generator.h"
 
+#include "Draws.h"
 #include "Prompts.h"
 #include "RandomSource.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <utility>
 
@@ -61,42 +63,57 @@ public:
         if (acceptedShare(min, max, mean_, sd_) < kFewestAccepted)
             return;
         kind_ = Kind::Normal;
-        // The accepted values lie in [low, high], that is between lowReach_ and highReach_
+        // The accepted values lie in [low, high], that is between lowReach and highReach
         // standard deviations from the mean, widened by far more than the rounding of a draw's
         // computation can move it. A negative sd turns a positive u1 towards the lower values.
         const double low = min > 0 ? double(min) : double(min) - 1.0;
         const double high = max < 0 ? double(max) : double(max) + 1.0;
         const double spread = std::abs(sd_);
         const double margin = 1e-9 * (1.0 + std::abs(mean_) + std::abs(low) + std::abs(high)) / spread;
-        lowReach_ = (low - mean_) / spread - margin;
-        highReach_ = (high - mean_) / spread + margin;
+        const double lowReach = (low - mean_) / spread - margin;
+        const double highReach = (high - mean_) / spread + margin;
+        squaredReach_[0] = lowReach > 0 ? -1.0 : lowReach * lowReach;
+        squaredReach_[1] = highReach < 0 ? -1.0 : highReach * highReach;
     }
 
-    qint32 operator()(RandomSource& random) const {
+    // Draws is SourceDraws or EngineDraws.
+    template <typename Draws> qint32 operator()(Draws& draws) const {
         if (kind_ == Kind::Fixed)
             return fixed_;
         if (kind_ == Kind::Normal) {
-            for (int draw = 0; draw < kNormalDrawLimit; ++draw) {
-                // Marsaglia's polar method; only the first of the pair is used.
-                double u1, s;
-                do {
-                    u1 = 2.0 * random.uniformReal() - 1.0;
-                    const double u2 = 2.0 * random.uniformReal() - 1.0;
-                    s = u1 * u1 + u2 * u2;
-                } while (s >= 1.0 || s == 0.0);
-                if (surelyRejected(u1, s))
+            // Marsaglia's polar method; only the first of the pair is used. A pair outside the
+            // unit circle is drawn again without counting.
+            for (int inCircle = 0; inCircle < kNormalDrawLimit;) {
+                Pair pair;
+                if (!nextCandidate(draws, inCircle, pair))
                     continue;
-                const double x = mean_ + sd_ * u1 * std::sqrt(-2.0 * std::log(s) / s);
+                const double x = mean_ + sd_ * pair.u1 * std::sqrt(-2.0 * std::log(pair.s) / pair.s);
                 if (accepted(x))
                     return qint32(std::trunc(x));
             }
         }
         const quint64 width = quint64(qint64(max_) - qint64(min_)) + 1;
-        return qint32(qint64(min_) + qint64(random.uniformInteger(width)));
+        return qint32(qint64(min_) + qint64(draws.integer(width)));
     }
 
 private:
     enum class Kind { Fixed, Uniform, Normal };
+    static constexpr int kPairsAtOnce = 4;
+    // The bits set in a mask of kPairsAtOnce bits, without the library call that std::popcount
+    // makes on processors of the baseline instruction set.
+    static int bitCount(unsigned mask) { return int(0x4332322132212110ULL >> (4 * mask)) & 0xF; }
+
+    // A pair of the polar method: u1 and u2 uniform in [-1, 1), s = u1² + u2².
+    struct Pair {
+        Pair() = default;
+        Pair(double real1, double real2) : u1(2.0 * real1 - 1.0) {
+            const double u2 = 2.0 * real2 - 1.0;
+            s = u1 * u1 + u2 * u2;
+        }
+        unsigned inside() const { return unsigned(s < 1.0) & unsigned(s != 0.0); }
+        double u1 = 0;
+        double s = 0;
+    };
 
     bool accepted(double x) const {
         if (!(x > -2147483647.0 && x < 2147483647.0))
@@ -105,16 +122,50 @@ private:
         return n >= min_ && n <= max_;
     }
 
-    // Whether the polar pair (u1, s) gives a value beyond the accepted ones, decided without the
+    // Whether the polar pair gives a value beyond the accepted ones, decided without the
     // logarithm and square root of the value itself: the value lies z = u1·√(−2 ln s / s)
-    // deviations from the mean, and −ln s ≥ 1 − s bounds z²·s from below by 2·u1²·(1 − s). Only
-    // a pair surely outside is rejected here; every other one is computed and tested exactly,
-    // so the values drawn are those of the full computation.
-    bool surelyRejected(double u1, double s) const {
-        const double zSquaredTimesS = 2.0 * u1 * u1 * (1.0 - s);
-        if ((u1 >= 0) == (sd_ > 0))
-            return highReach_ < 0 || zSquaredTimesS > highReach_ * highReach_ * s;
-        return lowReach_ > 0 || zSquaredTimesS > lowReach_ * lowReach_ * s;
+    // deviations from the mean, and −ln s ≥ 2(1 − s)/(1 + s) bounds z²·s from below by
+    // 4·u1²·(1 − s)/(1 + s). Only a pair surely outside is rejected here; every other one is
+    // computed and tested exactly, so the values drawn are those of the full computation.
+    bool surelyRejected(const Pair& pair) const {
+        const double bound = 4.0 * pair.u1 * pair.u1 * (1.0 - pair.s);
+        return bound > squaredReach_[(pair.u1 >= 0) == (sd_ > 0)] * pair.s * (1.0 + pair.s);
+    }
+
+    // Draws on to the next pair inside the circle that is not surely rejected, counting the
+    // pairs inside the circle; false when the draws so far found none. From an engine's block it
+    // tries kPairsAtOnce pairs together, without a branch per pair: the processor cannot
+    // predict those branches, and a problem set that cannot be made tries billions of pairs.
+    template <typename Draws> bool nextCandidate(Draws& draws, int& inCircle, Pair& candidate) const {
+        if constexpr (Draws::kWindowed) {
+            const quint64* window = draws.window(2 * kPairsAtOnce);
+            if (window && kNormalDrawLimit - inCircle >= kPairsAtOnce) {
+                Pair pairs[kPairsAtOnce];
+                unsigned insides = 0;
+                unsigned candidates = 0;
+                for (int k = 0; k < kPairsAtOnce; ++k) {
+                    pairs[k] = Pair(RandomSource::realFrom(window[2 * k]),
+                                    RandomSource::realFrom(window[2 * k + 1]));
+                    const unsigned inside = pairs[k].inside();
+                    insides |= inside << k;
+                    candidates |= (inside & unsigned(!surelyRejected(pairs[k]))) << k;
+                }
+                if (candidates == 0) {
+                    inCircle += bitCount(insides);
+                    draws.skip(2 * kPairsAtOnce);
+                    return false;
+                }
+                const int first = std::countr_zero(candidates);
+                inCircle += bitCount(insides & ((2u << first) - 1));
+                draws.skip(2 * first + 2);
+                candidate = pairs[first];
+                return true;
+            }
+        }
+        const double real1 = draws.real();
+        candidate = Pair(real1, draws.real());
+        inCircle += candidate.inside();
+        return candidate.inside() && !surelyRejected(candidate);
     }
 
     Kind kind_ = Kind::Uniform;
@@ -123,14 +174,16 @@ private:
     qint32 fixed_ = 0; // the value of a fixed draw
     double mean_ = 0;
     double sd_ = 0;
-    double lowReach_ = 0;
-    double highReach_ = 0;
+    // The squared reach towards the lower values [0] and the higher ones [1]; -1 where no value
+    // lies on that side, so that every pair there is rejected (z²·s ≥ 0 > −s).
+    double squaredReach_[2] = {};
 };
 
 } // namespace
 
 qint32 DrawOperand(qint32 min, qint32 max, qint32 D, RandomSource& random) {
-    return OperandDraw(min, max, D)(random);
+    SourceDraws draws(random);
+    return OperandDraw(min, max, D)(draws);
 }
 
 bool ProblemGenerator::inDomain(qint64 value) const {
@@ -156,18 +209,27 @@ bool ProblemGenerator::answerAllowed(qint64 answer) const {
 // whether the attempt is accepted, and is called once more as settle(true) after the problem is
 // settled to give its answer text (and adjust the operands).
 template <typename Evaluate> bool ProblemGenerator::makeAll(Evaluate evaluate) {
+    if (random_.drawsAreOwn()) {
+        EngineDraws draws(random_);
+        return makeAll(evaluate, draws);
+    }
+    SourceDraws draws(random_);
+    return makeAll(evaluate, draws);
+}
+
+template <typename Evaluate, typename Draws> bool ProblemGenerator::makeAll(Evaluate evaluate, Draws& draws) {
     const GeneratorSettings& s = *settings_;
     // A worksheet holds at most 20 problems; the ceiling only keeps a hand-edited settings file
     // with huge rows and columns from running for ever.
     const qint64 count = std::min(qint64(s.ExamRowN) * qint64(s.ExamColN), kMaxProblems);
     qint32 counter[2] = {s.MinV[0], s.MinV[1]};
-    const OperandDraw draws[2] = {{s.MinV[0], s.MaxV[0], s.rnd_D}, {s.MinV[1], s.MaxV[1], s.rnd_D}};
+    const OperandDraw operands[2] = {{s.MinV[0], s.MaxV[0], s.rnd_D}, {s.MinV[1], s.MaxV[1], s.rnd_D}};
 
     for (qint64 i = 1; i <= count; ++i) {
         bool accepted = false;
         for (int attempt = 0; attempt < kAttempts && !accepted; ++attempt) {
             for (int k = 0; k < 2; ++k)
-                v[k] = s.randomOperand[k] ? draws[k](random_) : counter[k];
+                v[k] = s.randomOperand[k] ? operands[k](draws) : counter[k];
             accepted = evaluate(false).has_value();
         }
         if (!accepted && !prompts_.askYesNo(kConstraintQuestion, Prompts::Icon::Question))

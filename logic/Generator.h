@@ -49,6 +49,7 @@ private:
     bool MakeMul();
     bool MakeDiv();
     template <typename Evaluate> bool makeAll(Evaluate evaluate);
+    template <typename Evaluate, typename Draws> bool makeAll(Evaluate evaluate, Draws& draws);
     bool inDomain(qint64 value) const;
     bool answerAllowed(qint64 answer) const;
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "MersenneTwister64.h"
+
 #include <QtGlobal>
 
-#include <random>
+#include <typeinfo>
 
 namespace veridi {
 
@@ -22,10 +24,19 @@ public:
     // A uniform integer in [0, n); n must be positive.
     virtual quint64 uniformInteger(quint64 n);
     // A uniform real in [0, 1).
-    virtual double uniformReal();
+    virtual double uniformReal() { return engineUniformReal(); }
+
+    // Whether the draws above are this class's own. A caller that makes millions of draws may
+    // then take them from the engine directly (EngineDraws), without a virtual call per draw.
+    bool drawsAreOwn() const { return typeid(*this) == typeid(RandomSource); }
+    MersenneTwister64& engine() { return engine_; }
+    // uniformReal as this class draws it from an engine output: 53 random bits, every double in
+    // [0, 1) on the grid 2^-53, never 1 itself.
+    static double realFrom(quint64 output) { return static_cast<double>(output >> 11) * 0x1.0p-53; }
+    double engineUniformReal() { return realFrom(engine_()); }
 
 private:
-    std::mt19937_64 engine_;
+    MersenneTwister64 engine_;
 };
 
 } // namespace veridi

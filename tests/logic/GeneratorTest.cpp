@@ -341,15 +341,26 @@ GeneratorSettings unsatisfiable(qint32 d) {
     return s;
 }
 
-QString runPinned(const PinnedRun& run) {
+// Passes every draw on unchanged; being overridden, it makes the generator draw through it
+// rather than straight from the engine.
+struct PassingSource : RandomSource {
+    using RandomSource::RandomSource;
+    double uniformReal() override { return RandomSource::uniformReal(); }
+};
+
+QString runPinned(const PinnedRun& run, RandomSource& random) {
     FakePrompts prompts;
     prompts.yesNoAnswers = {true, true, true, true};
-    RandomSource random(run.seed);
     const auto set = ProblemGenerator(random, prompts).make(run.settings);
     QString text;
     for (qsizetype k = 0; set && k < set->first.size(); ++k)
         text += set->first[k] + u' ' + set->second[k] + u' ' + set->answers[k] + u'\n';
     return text + QString::number(random.uniformInteger(1000000));
+}
+
+QString runPinned(const PinnedRun& run) {
+    RandomSource random(run.seed);
+    return runPinned(run, random);
 }
 
 } // namespace
@@ -386,8 +397,13 @@ TEST(DrawOperand, SkewedDrawsOfManySeedsKeepTheirPinnedDigest) {
         for (const auto& [low, high] : ranges)
             for (const qint32 d : spreads) {
                 const PinnedRun run{"", skewed(Operation::Addition, low, high, -high, -low, d, 4), seed, ""};
-                for (const char byte : runPinned(run).toUtf8())
+                const QString problems = runPinned(run);
+                for (const char byte : problems.toUtf8())
                     digest = (digest ^ quint8(byte)) * 1099511628211ULL;
+                // The same draws, one virtual call each, as a source whose draws are overridden
+                // gets them.
+                PassingSource passing(seed);
+                ASSERT_EQ(runPinned(run, passing), problems) << seed << ' ' << low << ' ' << d;
             }
     EXPECT_EQ(digest, 11137065523917899968ULL);
 }
