@@ -74,27 +74,21 @@ public:
         const double highReach = (high - mean_) / spread + margin;
         squaredReach_[0] = lowReach > 0 ? -1.0 : lowReach * lowReach;
         squaredReach_[1] = highReach < 0 ? -1.0 : highReach * highReach;
+        // A value above the mean is at least the minimum (the mean is the minimum or the
+        // maximum), so it is accepted when it stays below high and the 32-bit bound; one below
+        // the mean likewise when it stays above low. Narrowed by the margin: within these
+        // reaches a draw is surely accepted.
+        const double upReach = (std::min(high, 2147483647.0) - mean_) / spread - margin;
+        const double downReach = (mean_ - std::max(low, -2147483647.0)) / spread - margin;
+        surelyWithin_[1] = mean_ > -2147483647.0 && upReach > 0 ? upReach * upReach : -1.0;
+        surelyWithin_[0] = mean_ < 2147483647.0 && downReach > 0 ? downReach * downReach : -1.0;
     }
 
     // Draws is SourceDraws or EngineDraws.
-    template <typename Draws> qint32 operator()(Draws& draws) const {
-        if (kind_ == Kind::Fixed)
-            return fixed_;
-        if (kind_ == Kind::Normal) {
-            // Marsaglia's polar method; only the first of the pair is used. A pair outside the
-            // unit circle is drawn again without counting.
-            for (int inCircle = 0; inCircle < kNormalDrawLimit;) {
-                Pair pair;
-                if (!nextCandidate(draws, inCircle, pair))
-                    continue;
-                const double x = mean_ + sd_ * pair.u1 * std::sqrt(-2.0 * std::log(pair.s) / pair.s);
-                if (accepted(x))
-                    return qint32(std::trunc(x));
-            }
-        }
-        const quint64 width = quint64(qint64(max_) - qint64(min_)) + 1;
-        return qint32(qint64(min_) + qint64(draws.integer(width)));
-    }
+    template <typename Draws> qint32 operator()(Draws& draws) const { return draw<true>(draws); }
+
+    // Draws exactly the numbers operator() would, without computing the value where it can.
+    template <typename Draws> void skip(Draws& draws) const { draw<false>(draws); }
 
 private:
     enum class Kind { Fixed, Uniform, Normal };
@@ -115,6 +109,27 @@ private:
         double s = 0;
     };
 
+    template <bool kValue, typename Draws> qint32 draw(Draws& draws) const {
+        if (kind_ == Kind::Fixed)
+            return fixed_;
+        if (kind_ == Kind::Normal) {
+            // Marsaglia's polar method; only the first of the pair is used. A pair outside the
+            // unit circle is drawn again without counting.
+            for (int inCircle = 0; inCircle < kNormalDrawLimit;) {
+                Pair pair;
+                if (!nextCandidate(draws, inCircle, pair))
+                    continue;
+                if (!kValue && surelyAccepted(pair))
+                    return 0;
+                const double x = mean_ + sd_ * pair.u1 * std::sqrt(-2.0 * std::log(pair.s) / pair.s);
+                if (accepted(x))
+                    return qint32(std::trunc(x));
+            }
+        }
+        const quint64 width = quint64(qint64(max_) - qint64(min_)) + 1;
+        return qint32(qint64(min_) + qint64(draws.integer(width)));
+    }
+
     bool accepted(double x) const {
         if (!(x > -2147483647.0 && x < 2147483647.0))
             return false;
@@ -130,6 +145,13 @@ private:
     bool surelyRejected(const Pair& pair) const {
         const double bound = 4.0 * pair.u1 * pair.u1 * (1.0 - pair.s);
         return bound > squaredReach_[(pair.u1 >= 0) == (sd_ > 0)] * pair.s * (1.0 + pair.s);
+    }
+
+    // Whether the polar pair's value is surely accepted, decided without computing it:
+    // −ln s ≤ (1 − s²)/(2s) bounds z² from above by u1²·(1 − s²)/s².
+    bool surelyAccepted(const Pair& pair) const {
+        const double bound = pair.u1 * pair.u1 * (1.0 - pair.s * pair.s);
+        return bound < surelyWithin_[(pair.u1 >= 0) == (sd_ > 0)] * pair.s * pair.s;
     }
 
     // Draws on to the next pair inside the circle that is not surely rejected, counting the
@@ -177,6 +199,9 @@ private:
     // The squared reach towards the lower values [0] and the higher ones [1]; -1 where no value
     // lies on that side, so that every pair there is rejected (z²·s ≥ 0 > −s).
     double squaredReach_[2] = {};
+    // The squared reaches within which a value is surely accepted, below [0] and above [1] the
+    // mean; -1 where none is.
+    double surelyWithin_[2] = {-1.0, -1.0};
 };
 
 } // namespace
@@ -184,6 +209,38 @@ private:
 qint32 DrawOperand(qint32 min, qint32 max, qint32 D, RandomSource& random) {
     SourceDraws draws(random);
     return OperandDraw(min, max, D)(draws);
+}
+
+bool noProblemCanBeMade(const GeneratorSettings& s) {
+    if (s.operation == Operation::Division || (s.nZero != 0 && s.nZero != 1))
+        return false;
+    // The values each operand can take: a drawn one stays within the range it spans, a counted
+    // one runs from the minimum up to the maximum (and stays at a minimum above the maximum).
+    qint64 low[2];
+    qint64 high[2];
+    for (int k = 0; k < 2; ++k) {
+        low[k] = s.randomOperand[k] ? std::min(s.MinV[k], s.MaxV[k]) : s.MinV[k];
+        high[k] = std::max(s.MinV[k], s.MaxV[k]);
+    }
+    // The smallest answer allowed: in the domain, and not a zero or one that is left out.
+    qint64 smallestAnswer = s.nZero;
+    if (s.fNZero && smallestAnswer == 0)
+        smallestAnswer = 1;
+    if (s.fNOne && smallestAnswer == 1)
+        smallestAnswer = 2;
+    qint64 largestAnswer = 0;
+    switch (s.operation) {
+    case Operation::Addition:
+        largestAnswer = high[0] + high[1];
+        break;
+    case Operation::Subtraction:
+        largestAnswer = high[0] - low[1];
+        break;
+    default:
+        largestAnswer = std::max({low[0] * low[1], low[0] * high[1], high[0] * low[1], high[0] * high[1]});
+        break;
+    }
+    return high[0] < s.nZero || high[1] < s.nZero || largestAnswer < smallestAnswer;
 }
 
 bool ProblemGenerator::inDomain(qint64 value) const {
@@ -225,9 +282,19 @@ template <typename Evaluate, typename Draws> bool ProblemGenerator::makeAll(Eval
     qint32 counter[2] = {s.MinV[0], s.MinV[1]};
     const OperandDraw operands[2] = {{s.MinV[0], s.MaxV[0], s.rnd_D}, {s.MinV[1], s.MaxV[1], s.rnd_D}};
 
+    // When no problem can be made, every attempt fails and only the last one's operands are
+    // kept (on Yes): the others draw the same numbers, but settle each draw without its value
+    // where they can.
+    const bool hopeless = noProblemCanBeMade(s);
     for (qint64 i = 1; i <= count; ++i) {
         bool accepted = false;
         for (int attempt = 0; attempt < kAttempts && !accepted; ++attempt) {
+            if (hopeless && attempt < kAttempts - 1) {
+                for (int k = 0; k < 2; ++k)
+                    if (s.randomOperand[k])
+                        operands[k].skip(draws);
+                continue;
+            }
             for (int k = 0; k < 2; ++k)
                 v[k] = s.randomOperand[k] ? operands[k](draws) : counter[k];
             accepted = evaluate(false).has_value();

@@ -31,6 +31,10 @@ struct GeneratorSettings {
 // minimum (D > 0) or on the maximum (D < 0) with standard deviation max / |D|, truncated.
 qint32 DrawOperand(qint32 min, qint32 max, qint32 D, RandomSource& random);
 
+// Whether the settings allow no problem at all, whatever the operands drawn. It may answer false
+// for settings that allow none (it never looks into division); it never answers true wrongly.
+bool noProblemCanBeMade(const GeneratorSettings& settings);
+
 // Makes rows × columns problems for the operation. When a problem cannot be made to satisfy the
 // constraints, the user is asked whether to keep it; No gives nothing (the caller keeps the lists
 // it had).

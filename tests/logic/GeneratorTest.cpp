@@ -222,6 +222,41 @@ TEST(Generator, AProblemIsAttemptedExactly10001TimesBeforeTheQuestion) {
     EXPECT_EQ(prompts.messages.size(), 2);
 }
 
+// A set called hopeless is drawn the cheap way, so the call must never be wrong: over small
+// ranges on both sides of zero, drawn or counted, no pair of reachable operands may make a
+// problem of a set it calls hopeless.
+TEST(Generator, ASetCalledHopelessAllowsNoProblem) {
+    const std::pair<qint32, qint32> ranges[] = {{1, 3}, {0, 2}, {-3, 1}, {-4, -2}, {2, 5}, {4, 1}, {1, 1}};
+    int hopeless = 0;
+    for (const Operation op : {Operation::Addition, Operation::Subtraction, Operation::Multiplication})
+        for (const auto& [min1, max1] : ranges)
+            for (const auto& [min2, max2] : ranges)
+                for (int flags = 0; flags < 24; ++flags) {
+                    GeneratorSettings s = settingsFor(op, min1, max1, min2, max2);
+                    s.nZero = flags % 3;
+                    s.fNZero = flags & 4;
+                    s.fNOne = flags & 8;
+                    s.randomOperand[1] = !(flags & 16);
+                    if (!noProblemCanBeMade(s))
+                        continue;
+                    ++hopeless;
+                    const qint32 low1 = std::min(min1, max1);
+                    const qint32 low2 = s.randomOperand[1] ? std::min(min2, max2) : min2;
+                    for (qint64 a = low1; a <= std::max(min1, max1); ++a)
+                        for (qint64 b = low2; b <= std::max(min2, max2); ++b) {
+                            const qint64 answer = op == Operation::Addition      ? a + b
+                                                  : op == Operation::Subtraction ? a - b
+                                                                                 : a * b;
+                            const auto natural = [&](qint64 x) { return s.nZero > 1 || x >= s.nZero; };
+                            ASSERT_FALSE(natural(a) && natural(b) && natural(answer) &&
+                                         !(s.fNZero && answer == 0) && !(s.fNOne && answer == 1))
+                                << int(op) << ' ' << a << ' ' << b << " flags " << flags;
+                        }
+                }
+    EXPECT_GT(hopeless, 100); // the check above ran
+    EXPECT_TRUE(noProblemCanBeMade(settingsFor(Operation::Subtraction, 1, 100, 200, 300)));
+}
+
 TEST(Generator, NoEndsTheRunWithoutAResult) {
     GeneratorRun run;
     GeneratorSettings s = settingsFor(Operation::Subtraction, 1, 10, 1, 10);
