@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -172,20 +174,29 @@ QString formatReal(Real v) {
                              : (v < 0 ? QStringLiteral("-INF") : QStringLiteral("INF"));
     if (v == 0)
         v = 0; // no sign for a negative zero
+    // [-]d.ddddddddddddddde[+-]x..; a page's values are mostly doubles, which to_chars writes
+    // many times faster than printf writes a long double, with the same digits.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14Le", v);
-    // buffer: [-]d.ddddddddddddddde[+-]x..; rebuilt with a sign column and a four-digit exponent.
-    const std::string s(buffer);
-    const auto e = s.find('e');
-    std::string mantissa = s.substr(0, e);
-    const char sign = mantissa[0] == '-' ? '-' : ' ';
-    if (mantissa[0] == '-')
-        mantissa.erase(0, 1);
-    const int exponent = v == 0 ? 0 : std::stoi(s.substr(e + 1));
-    char out[64];
-    std::snprintf(out, sizeof out, "%c%sE%c%04d", sign, mantissa.c_str(), exponent < 0 ? '-' : '+',
-                  exponent < 0 ? -exponent : exponent);
-    return QString::fromLatin1(out);
+    const double narrow = double(v);
+    if (Real(narrow) == v)
+        *std::to_chars(buffer, buffer + sizeof buffer - 1, narrow, std::chars_format::scientific, 14).ptr = 0;
+    else
+        std::snprintf(buffer, sizeof buffer, "%.14Le", v);
+    // Rebuilt with a sign column and a four-digit exponent.
+    const bool negative = buffer[0] == '-';
+    const char* mantissa = buffer + (negative ? 1 : 0);
+    const char* e = std::strchr(mantissa, 'e');
+    const int exponent = std::atoi(e + 1);
+    const int magnitude = std::abs(exponent);
+    QString out;
+    out.reserve(23);
+    out += QLatin1Char(negative ? '-' : ' ');
+    out += QLatin1StringView(mantissa, e - mantissa);
+    out += QLatin1Char('E');
+    out += QLatin1Char(exponent < 0 ? '-' : '+');
+    for (int divisor = 1000; divisor > 0; divisor /= 10)
+        out += QLatin1Char(char('0' + magnitude / divisor % 10));
+    return out;
 }
 
 QString formatPenWidth(Real w) {

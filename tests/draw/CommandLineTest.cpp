@@ -130,6 +130,9 @@ TEST(FormatReal, WritesTheFixedScientificForm) {
         {-1e-300L, "-1.00000000000000E-0300"},
         {9.9999999999999999L, " 1.00000000000000E+0001"},
         {203.2L, " 2.03200000000000E+0002"},
+        {Real(0.1), " 1.00000000000000E-0001"},
+        {Real(-4.9406564584124654e-324), "-4.94065645841247E-0324"},
+        {1e1000L, " 1.00000000000000E+1000"},
     };
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(formatReal(value), QString::fromLatin1(text));
