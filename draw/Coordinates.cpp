@@ -96,8 +96,8 @@ qint32 DrawEngine::UnitToDeviceY(Real y) const {
 
 Real DrawEngine::GetWidth(const QString& ps) const {
     if (!isKnownUnit(UnitType) || UnitType == Pixel)
-        return textWidth(realiseFont(PrinterCanvas.font, PrinterResY), ps);
-    const qint32 width = textWidth(realiseFont(targetCanvas().font, targetFontDpi()), ps);
+        return textWidth(fonts_.get(PrinterCanvas.font, PrinterResY), ps);
+    const qint32 width = textWidth(fonts_.get(targetCanvas().font, targetFontDpi()), ps);
     const Real inches = Real(width) / (onPrinter() ? PrinterResX : MonitorRes);
     return UnitType == Mm ? inches * mmPerInch : inches;
 }
@@ -105,8 +105,8 @@ Real DrawEngine::GetWidth(const QString& ps) const {
 Real DrawEngine::GetHeight(const QString&) const {
     // A one-line text is as high as its font's line, whatever its characters.
     if (!isKnownUnit(UnitType) || UnitType == Pixel)
-        return lineHeight(realiseFont(PrinterCanvas.font, PrinterResY)) + 1;
-    const qint32 height = lineHeight(realiseFont(targetCanvas().font, targetFontDpi()));
+        return lineHeight(fonts_.get(PrinterCanvas.font, PrinterResY)) + 1;
+    const qint32 height = lineHeight(fonts_.get(targetCanvas().font, targetFontDpi()));
     const Real inches = Real(height) / (onPrinter() ? PrinterResY : MonitorRes);
     return UnitType == Mm ? inches * mmPerInch : inches;
 }

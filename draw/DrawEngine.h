@@ -4,6 +4,7 @@
 #include "PageStr.h"
 #include "ParsedCommands.h"
 #include "Picture.h"
+#include "RealisedFonts.h"
 
 #include <QImage>
 #include <QStringList>
@@ -210,6 +211,7 @@ private:
     bool drawing_ = false;
     // Each list as last split into commands, made anew when the list's lines differ.
     std::array<std::shared_ptr<const ParsedCommands>, 3> parsedLists_;
+    mutable RealisedFonts fonts_; // measuring with a font keeps nothing else of the engine
 };
 
 } // namespace veridi

@@ -50,7 +50,7 @@ void DrawEngine::drawText(qint32 x, qint32 y, const QString& text, std::span<con
     if (!painter_)
         return;
     const CanvasState& canvas = targetCanvas();
-    paintText(*painter_, realiseFont(canvas.font, targetFontDpi()), canvas.font.color,
+    paintText(*painter_, fonts_.get(canvas.font, targetFontDpi()), canvas.font.color,
               {canvas.brushSolid, canvas.brushColor}, QPoint(x, y), text, advances);
 }
 
