@@ -36,6 +36,22 @@ void makeProblemSet(benchmark::State& state) {
 }
 BENCHMARK(makeProblemSet)->ArgsProduct({{0, 1, 2, 3}, {0, kSlowestD}});
 
+// One problem of a set that cannot be made: ten thousand and one skewed attempts, then Yes.
+void makeUnsatisfiableProblem(benchmark::State& state) {
+    RandomSource random(3);
+    test::FakePrompts prompts;
+    GeneratorSettings s = fullSheet(Operation::Subtraction);
+    s.MinV[1] = 200;
+    s.MaxV[1] = 300;
+    s.rnd_D = kSlowestD;
+    s.ExamRowN = s.ExamColN = 1;
+    for (auto _ : state) {
+        prompts.yesNoAnswers = {true};
+        benchmark::DoNotOptimize(ProblemGenerator(random, prompts).make(s));
+    }
+}
+BENCHMARK(makeUnsatisfiableProblem)->Unit(benchmark::kMillisecond);
+
 // A skewed distribution rejects about half its draws.
 void drawNormalOperand(benchmark::State& state) {
     RandomSource random(2);
