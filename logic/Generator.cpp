@@ -92,7 +92,7 @@ public:
 
 private:
     enum class Kind { Fixed, Uniform, Normal };
-    static constexpr int kPairsAtOnce = 4;
+    static constexpr std::size_t kPairsAtOnce = 4;
     // The bits set in a mask of kPairsAtOnce bits, without the library call that std::popcount
     // makes on processors of the baseline instruction set.
     static int bitCount(unsigned mask) { return int(0x4332322132212110ULL >> (4 * mask)) & 0xF; }
@@ -161,11 +161,11 @@ private:
     template <typename Draws> bool nextCandidate(Draws& draws, int& inCircle, Pair& candidate) const {
         if constexpr (Draws::kWindowed) {
             const quint64* window = draws.window(2 * kPairsAtOnce);
-            if (window && kNormalDrawLimit - inCircle >= kPairsAtOnce) {
+            if (window && kNormalDrawLimit - inCircle >= int(kPairsAtOnce)) {
                 Pair pairs[kPairsAtOnce];
                 unsigned insides = 0;
                 unsigned candidates = 0;
-                for (int k = 0; k < kPairsAtOnce; ++k) {
+                for (std::size_t k = 0; k < kPairsAtOnce; ++k) {
                     pairs[k] = Pair(RandomSource::realFrom(window[2 * k]),
                                     RandomSource::realFrom(window[2 * k + 1]));
                     const unsigned inside = pairs[k].inside();
@@ -186,7 +186,7 @@ private:
         }
         const double real1 = draws.real();
         candidate = Pair(real1, draws.real());
-        inCircle += candidate.inside();
+        inCircle += int(candidate.inside());
         return candidate.inside() && !surelyRejected(candidate);
     }
 

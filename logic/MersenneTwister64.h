@@ -42,7 +42,6 @@ public:
 
 private:
     static constexpr std::size_t kStateSize = kBlockSize;
-    static constexpr std::size_t kShift = 156;
 
     // Twists the whole state and tempers it into output_.
     void refill();
