@@ -24,7 +24,7 @@ public:
     // A uniform integer in [0, n); n must be positive.
     virtual quint64 uniformInteger(quint64 n);
     // A uniform real in [0, 1).
-    virtual double uniformReal() { return engineUniformReal(); }
+    virtual double uniformReal() { return realFrom(engine_()); }
 
     // Whether the draws above are this class's own. A caller that makes millions of draws may
     // then take them from the engine directly (EngineDraws), without a virtual call per draw.
@@ -33,7 +33,6 @@ public:
     // uniformReal as this class draws it from an engine output: 53 random bits, every double in
     // [0, 1) on the grid 2^-53, never 1 itself.
     static double realFrom(quint64 output) { return static_cast<double>(output >> 11) * 0x1.0p-53; }
-    double engineUniformReal() { return realFrom(engine_()); }
 
 private:
     MersenneTwister64 engine_;
