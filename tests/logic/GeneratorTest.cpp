@@ -442,3 +442,44 @@ TEST(DrawOperand, SkewedDrawsOfManySeedsKeepTheirPinnedDigest) {
             }
     EXPECT_EQ(digest, 11137065523917899968ULL);
 }
+
+// Sets that cannot be made, of every shape: negative spreads, ranges at the 32-bit edges, a
+// range drawn uniformly beside a skewed one. Their thrown-away attempts settle draws without
+// values; the problems kept and the draws after them must be those the full computation gave
+// (the digest was taken before the cheap settling existed).
+TEST(Generator, HopelessSetsKeepTheirPinnedProblems) {
+    struct Shape {
+        Operation op;
+        qint32 min1, max1, min2, max2;
+        qint32 nZero;
+    };
+    const Shape shapes[] = {
+        {Operation::Subtraction, 1, 100, 200, 300, 1},
+        {Operation::Subtraction, 1, 10, 5000, 6000, 1},
+        {Operation::Addition, std::numeric_limits<qint32>::min(), -1, -100, -10, 0},
+        {Operation::Multiplication, 2, 9, -9, -2, 0},
+        {Operation::Subtraction, 2147483000, 2147483647, 2147483647, 2147483647, 1},
+        {Operation::Addition, -90, -10, -3, 5, 1},
+    };
+    quint64 digest = 14695981039346656037ULL;
+    for (const Shape& shape : shapes)
+        for (const qint32 d : {1, -3, 50}) {
+            GeneratorSettings s = settingsFor(shape.op, shape.min1, shape.max1, shape.min2, shape.max2);
+            s.nZero = shape.nZero;
+            s.rnd_D = d;
+            s.ExamRowN = 2;
+            s.ExamColN = 1;
+            ASSERT_TRUE(noProblemCanBeMade(s));
+            FakePrompts prompts;
+            prompts.yesNoAnswers = {true, true};
+            RandomSource random(quint64(d) + 17);
+            const auto set = ProblemGenerator(random, prompts).make(s);
+            ASSERT_TRUE(set);
+            QString text =
+                set->first.join(u' ') + u'|' + set->second.join(u' ') + u'|' + set->answers.join(u' ');
+            text += u'|' + QString::number(random.uniformInteger(1000000));
+            for (const char byte : text.toUtf8())
+                digest = (digest ^ quint8(byte)) * 1099511628211ULL;
+        }
+    EXPECT_EQ(digest, 9255982606503705967ULL);
+}
