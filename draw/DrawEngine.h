@@ -211,7 +211,7 @@ private:
     bool drawing_ = false;
     // Each list as last split into commands, made anew when the list's lines differ.
     std::array<std::shared_ptr<const ParsedCommands>, 3> parsedLists_;
-    mutable RealisedFonts fonts_; // measuring with a font keeps nothing else of the engine
+    mutable RealisedFonts fonts_; // mutable: measuring a text, which changes nothing, may realise a font
 };
 
 } // namespace veridi
