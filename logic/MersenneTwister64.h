@@ -19,7 +19,7 @@ public:
 
     explicit MersenneTwister64(quint64 seed) {
         state_[0] = seed;
-        for (std::size_t k = 1; k < kStateSize; ++k)
+        for (std::size_t k = 1; k < kBlockSize; ++k)
             state_[k] = 6364136223846793005ULL * (state_[k - 1] ^ (state_[k - 1] >> 62)) + k;
     }
 
@@ -41,14 +41,13 @@ public:
     void nextBlock() { refill(); }
 
 private:
-    static constexpr std::size_t kStateSize = kBlockSize;
-
     // Twists the whole state and tempers it into output_.
     void refill();
 
-    std::array<quint64, kStateSize> state_{};
-    std::array<quint64, kStateSize> output_{};
-    std::size_t next_ = kStateSize;
+    // A block of outputs is as long as the state it is tempered from.
+    std::array<quint64, kBlockSize> state_{};
+    std::array<quint64, kBlockSize> output_{};
+    std::size_t next_ = kBlockSize;
 };
 
 } // namespace veridi
