@@ -33,6 +33,8 @@ public:
         return drawn_ + n <= MersenneTwister64::kBlockSize ? block_ + drawn_ : nullptr;
     }
     void skip(std::size_t n) { drawn_ += n; }
+    // The outputs of the block not drawn yet.
+    std::size_t available() const { return MersenneTwister64::kBlockSize - drawn_; }
 
     double real() {
         if (drawn_ == MersenneTwister64::kBlockSize) {

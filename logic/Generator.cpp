@@ -1,6 +1,7 @@
 #include "Generator.h"
 
 #include "Draws.h"
+#include "PolarPairs.h"
 #include "Prompts.h"
 #include "RandomSource.h"
 
@@ -72,62 +73,78 @@ public:
         const double margin = 1e-9 * (1.0 + std::abs(mean_) + std::abs(low) + std::abs(high)) / spread;
         const double lowReach = (low - mean_) / spread - margin;
         const double highReach = (high - mean_) / spread + margin;
-        squaredReach_[0] = lowReach > 0 ? -1.0 : lowReach * lowReach;
-        squaredReach_[1] = highReach < 0 ? -1.0 : highReach * highReach;
+        bounds_.squaredReach[0] = lowReach > 0 ? -1.0 : lowReach * lowReach;
+        bounds_.squaredReach[1] = highReach < 0 ? -1.0 : highReach * highReach;
         // A value above the mean is at least the minimum (the mean is the minimum or the
         // maximum), so it is accepted when it stays below high and the 32-bit bound; one below
         // the mean likewise when it stays above low. Narrowed by the margin: within these
         // reaches a draw is surely accepted.
         const double upReach = (std::min(high, 2147483647.0) - mean_) / spread - margin;
         const double downReach = (mean_ - std::max(low, -2147483647.0)) / spread - margin;
-        surelyWithin_[1] = mean_ > -2147483647.0 && upReach > 0 ? upReach * upReach : -1.0;
-        surelyWithin_[0] = mean_ < 2147483647.0 && downReach > 0 ? downReach * downReach : -1.0;
+        bounds_.surelyWithin[1] = mean_ > -2147483647.0 && upReach > 0 ? upReach * upReach : -1.0;
+        bounds_.surelyWithin[0] = mean_ < 2147483647.0 && downReach > 0 ? downReach * downReach : -1.0;
+        bounds_.negativeSpread = sd_ < 0;
     }
 
     // Draws is SourceDraws or EngineDraws.
-    template <typename Draws> qint32 operator()(Draws& draws) const { return draw<true>(draws); }
+    template <typename Draws> qint32 operator()(Draws& draws) const { return draw<true>(draws, 0); }
 
     // Draws exactly the numbers operator() would, without computing the value where it can.
-    template <typename Draws> void skip(Draws& draws) const { draw<false>(draws); }
+    template <typename Draws> void skip(Draws& draws) const { draw<false>(draws, 0); }
+
+    // Whether skip can take its pairs from a PolarPairWindow: it draws none or only normal ones.
+    bool skipsPairsOnly() const { return kind_ != Kind::Uniform; }
+    const PolarBounds& bounds() const { return bounds_; }
+
+    // The same as skip, sorting the pairs by the window's classes for this draw (k) instead of
+    // one by one: a thrown-away attempt then costs little more than its draws.
+    void skip(EngineDraws& draws, PolarPairWindow& window, int k) const {
+        if (kind_ == Kind::Fixed)
+            return;
+        for (int inCircle = 0;;) {
+            // Near the block's end, or so near the limit of draws that a window's pairs could
+            // reach it: pair by pair.
+            if ((window.empty() && !window.refill(draws)) ||
+                inCircle >= kNormalDrawLimit - int(PolarPairClasses::kMostPairs)) {
+                window.clear();
+                draw<false>(draws, inCircle);
+                return;
+            }
+            const PolarPairWindow::Candidate next = window.nextCandidate(draws, k);
+            inCircle += next.insideBefore;
+            if (next.surelyAccepted || (next.found && accepted(valueOf(next.pair))))
+                return;
+        }
+    }
 
 private:
     enum class Kind { Fixed, Uniform, Normal };
     static constexpr std::size_t kPairsAtOnce = 4;
-    // The bits set in a mask of kPairsAtOnce bits, without the library call that std::popcount
-    // makes on processors of the baseline instruction set.
-    static int bitCount(unsigned mask) { return int(0x4332322132212110ULL >> (4 * mask)) & 0xF; }
 
-    // A pair of the polar method: u1 and u2 uniform in [-1, 1), s = u1² + u2².
-    struct Pair {
-        Pair() = default;
-        Pair(double real1, double real2) : u1(2.0 * real1 - 1.0) {
-            const double u2 = 2.0 * real2 - 1.0;
-            s = u1 * u1 + u2 * u2;
-        }
-        unsigned inside() const { return unsigned(s < 1.0) & unsigned(s != 0.0); }
-        double u1 = 0;
-        double s = 0;
-    };
-
-    template <bool kValue, typename Draws> qint32 draw(Draws& draws) const {
+    // inCircle: the pairs inside the circle that this draw has already thrown away.
+    template <bool kValue, typename Draws> qint32 draw(Draws& draws, int inCircle) const {
         if (kind_ == Kind::Fixed)
             return fixed_;
         if (kind_ == Kind::Normal) {
             // Marsaglia's polar method; only the first of the pair is used. A pair outside the
             // unit circle is drawn again without counting.
-            for (int inCircle = 0; inCircle < kNormalDrawLimit;) {
-                Pair pair;
+            while (inCircle < kNormalDrawLimit) {
+                PolarPair pair;
                 if (!nextCandidate(draws, inCircle, pair))
                     continue;
-                if (!kValue && surelyAccepted(pair))
+                if (!kValue && bounds_.surelyAccepted(pair))
                     return 0;
-                const double x = mean_ + sd_ * pair.u1 * std::sqrt(-2.0 * std::log(pair.s) / pair.s);
+                const double x = valueOf(pair);
                 if (accepted(x))
                     return qint32(std::trunc(x));
             }
         }
         const quint64 width = quint64(qint64(max_) - qint64(min_)) + 1;
         return qint32(qint64(min_) + qint64(draws.integer(width)));
+    }
+
+    double valueOf(const PolarPair& pair) const {
+        return mean_ + sd_ * pair.u1 * std::sqrt(-2.0 * std::log(pair.s) / pair.s);
     }
 
     bool accepted(double x) const {
@@ -137,57 +154,40 @@ private:
         return n >= min_ && n <= max_;
     }
 
-    // Whether the polar pair gives a value beyond the accepted ones, decided without the
-    // logarithm and square root of the value itself: the value lies z = u1·√(−2 ln s / s)
-    // deviations from the mean, and −ln s ≥ 2(1 − s)/(1 + s) bounds z²·s from below by
-    // 4·u1²·(1 − s)/(1 + s). Only a pair surely outside is rejected here; every other one is
-    // computed and tested exactly, so the values drawn are those of the full computation.
-    bool surelyRejected(const Pair& pair) const {
-        const double bound = 4.0 * pair.u1 * pair.u1 * (1.0 - pair.s);
-        return bound > squaredReach_[(pair.u1 >= 0) == (sd_ > 0)] * pair.s * (1.0 + pair.s);
-    }
-
-    // Whether the polar pair's value is surely accepted, decided without computing it:
-    // −ln s ≤ (1 − s²)/(2s) bounds z² from above by u1²·(1 − s²)/s².
-    bool surelyAccepted(const Pair& pair) const {
-        const double bound = pair.u1 * pair.u1 * (1.0 - pair.s * pair.s);
-        return bound < surelyWithin_[(pair.u1 >= 0) == (sd_ > 0)] * pair.s * pair.s;
-    }
-
     // Draws on to the next pair inside the circle that is not surely rejected, counting the
     // pairs inside the circle; false when the draws so far found none. From an engine's block it
     // tries kPairsAtOnce pairs together, without a branch per pair: the processor cannot
     // predict those branches, and a problem set that cannot be made tries billions of pairs.
-    template <typename Draws> bool nextCandidate(Draws& draws, int& inCircle, Pair& candidate) const {
+    template <typename Draws> bool nextCandidate(Draws& draws, int& inCircle, PolarPair& candidate) const {
         if constexpr (Draws::kWindowed) {
             const quint64* window = draws.window(2 * kPairsAtOnce);
             if (window && kNormalDrawLimit - inCircle >= int(kPairsAtOnce)) {
-                Pair pairs[kPairsAtOnce];
+                PolarPair pairs[kPairsAtOnce];
                 unsigned insides = 0;
                 unsigned candidates = 0;
                 for (std::size_t k = 0; k < kPairsAtOnce; ++k) {
-                    pairs[k] = Pair(RandomSource::realFrom(window[2 * k]),
-                                    RandomSource::realFrom(window[2 * k + 1]));
+                    pairs[k] = PolarPair(RandomSource::realFrom(window[2 * k]),
+                                         RandomSource::realFrom(window[2 * k + 1]));
                     const unsigned inside = pairs[k].inside();
                     insides |= inside << k;
-                    candidates |= (inside & unsigned(!surelyRejected(pairs[k]))) << k;
+                    candidates |= (inside & unsigned(!bounds_.surelyRejected(pairs[k]))) << k;
                 }
                 if (candidates == 0) {
-                    inCircle += bitCount(insides);
+                    inCircle += polarBitCount(insides);
                     draws.skip(2 * kPairsAtOnce);
                     return false;
                 }
                 const int first = std::countr_zero(candidates);
-                inCircle += bitCount(insides & ((2u << first) - 1));
+                inCircle += polarBitCount(insides & ((2u << first) - 1));
                 draws.skip(2 * first + 2);
                 candidate = pairs[first];
                 return true;
             }
         }
         const double real1 = draws.real();
-        candidate = Pair(real1, draws.real());
+        candidate = PolarPair(real1, draws.real());
         inCircle += int(candidate.inside());
-        return candidate.inside() && !surelyRejected(candidate);
+        return candidate.inside() && !bounds_.surelyRejected(candidate);
     }
 
     Kind kind_ = Kind::Uniform;
@@ -196,13 +196,28 @@ private:
     qint32 fixed_ = 0; // the value of a fixed draw
     double mean_ = 0;
     double sd_ = 0;
-    // The squared reach towards the lower values [0] and the higher ones [1]; -1 where no value
-    // lies on that side, so that every pair there is rejected (z²·s ≥ 0 > −s).
-    double squaredReach_[2] = {};
-    // The squared reaches within which a value is surely accepted, below [0] and above [1] the
-    // mean; -1 where none is.
-    double surelyWithin_[2] = {-1.0, -1.0};
+    PolarBounds bounds_;
 };
+
+// Settles the draws of attempts that are all thrown away, as skip does for each operand drawn.
+template <typename Draws>
+void throwAwayAttempts(const OperandDraw (&operands)[2], const bool (&drawn)[2], int attempts, Draws& draws) {
+    if constexpr (Draws::kWindowed) {
+        if ((!drawn[0] || operands[0].skipsPairsOnly()) && (!drawn[1] || operands[1].skipsPairsOnly())) {
+            const PolarBounds bounds[2] = {operands[0].bounds(), operands[1].bounds()};
+            PolarPairWindow window(bounds);
+            for (int attempt = 0; attempt < attempts; ++attempt)
+                for (int k = 0; k < 2; ++k)
+                    if (drawn[k])
+                        operands[k].skip(draws, window, k);
+            return;
+        }
+    }
+    for (int attempt = 0; attempt < attempts; ++attempt)
+        for (int k = 0; k < 2; ++k)
+            if (drawn[k])
+                operands[k].skip(draws);
+}
 
 } // namespace
 
@@ -286,15 +301,15 @@ template <typename Evaluate, typename Draws> bool ProblemGenerator::makeAll(Eval
     // kept (on Yes): the others draw the same numbers, but settle each draw without its value
     // where they can.
     const bool hopeless = noProblemCanBeMade(s);
+    const bool drawn[2] = {s.randomOperand[0], s.randomOperand[1]};
     for (qint64 i = 1; i <= count; ++i) {
         bool accepted = false;
-        for (int attempt = 0; attempt < kAttempts && !accepted; ++attempt) {
-            if (hopeless && attempt < kAttempts - 1) {
-                for (int k = 0; k < 2; ++k)
-                    if (s.randomOperand[k])
-                        operands[k].skip(draws);
-                continue;
-            }
+        int attempt = 0;
+        if (hopeless) {
+            throwAwayAttempts(operands, drawn, kAttempts - 1, draws);
+            attempt = kAttempts - 1;
+        }
+        for (; attempt < kAttempts && !accepted; ++attempt) {
             for (int k = 0; k < 2; ++k)
                 v[k] = s.randomOperand[k] ? operands[k](draws) : counter[k];
             accepted = evaluate(false).has_value();

@@ -444,9 +444,11 @@ TEST(DrawOperand, SkewedDrawsOfManySeedsKeepTheirPinnedDigest) {
 }
 
 // Sets that cannot be made, of every shape: negative spreads, ranges at the 32-bit edges, a
-// range drawn uniformly beside a skewed one. Their thrown-away attempts settle draws without
-// values; the problems kept and the draws after them must be those the full computation gave
-// (the digest was taken before the cheap settling existed).
+// range drawn uniformly beside a skewed one, an operand counted instead of drawn. Their
+// thrown-away attempts settle draws without values, many pairs at a time from the engine's
+// block; the problems kept and the draws after them must be those the full computation gave
+// (the digest was taken before the cheap settling existed), and those of a source whose draws
+// come one by one.
 TEST(Generator, HopelessSetsKeepTheirPinnedProblems) {
     struct Shape {
         Operation op;
@@ -461,6 +463,16 @@ TEST(Generator, HopelessSetsKeepTheirPinnedProblems) {
         {Operation::Subtraction, 2147483000, 2147483647, 2147483647, 2147483647, 1},
         {Operation::Addition, -90, -10, -3, 5, 1},
     };
+    const auto run = [](const GeneratorSettings& s, RandomSource& random) {
+        FakePrompts prompts;
+        prompts.yesNoAnswers = {true, true};
+        const auto set = ProblemGenerator(random, prompts).make(s);
+        if (!set)
+            return QString();
+        const QString text =
+            set->first.join(u' ') + u'|' + set->second.join(u' ') + u'|' + set->answers.join(u' ');
+        return text + u'|' + QString::number(random.uniformInteger(1000000));
+    };
     quint64 digest = 14695981039346656037ULL;
     for (const Shape& shape : shapes)
         for (const qint32 d : {1, -3, 50}) {
@@ -470,16 +482,18 @@ TEST(Generator, HopelessSetsKeepTheirPinnedProblems) {
             s.ExamRowN = 2;
             s.ExamColN = 1;
             ASSERT_TRUE(noProblemCanBeMade(s));
-            FakePrompts prompts;
-            prompts.yesNoAnswers = {true, true};
             RandomSource random(quint64(d) + 17);
-            const auto set = ProblemGenerator(random, prompts).make(s);
-            ASSERT_TRUE(set);
-            QString text =
-                set->first.join(u' ') + u'|' + set->second.join(u' ') + u'|' + set->answers.join(u' ');
-            text += u'|' + QString::number(random.uniformInteger(1000000));
+            const QString text = run(s, random);
+            ASSERT_FALSE(text.isEmpty());
             for (const char byte : text.toUtf8())
                 digest = (digest ^ quint8(byte)) * 1099511628211ULL;
+            for (const bool counted : {false, true}) {
+                s.randomOperand[0] = !counted;
+                RandomSource own(quint64(d) + 17);
+                PassingSource passing(quint64(d) + 17);
+                ASSERT_EQ(run(s, own), run(s, passing))
+                    << shape.min1 << ' ' << d << (counted ? " counted" : "");
+            }
         }
     EXPECT_EQ(digest, 9255982606503705967ULL);
 }
