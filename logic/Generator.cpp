@@ -203,7 +203,8 @@ private:
 template <typename Draws>
 void throwAwayAttempts(const OperandDraw (&operands)[2], const bool (&drawn)[2], int attempts, Draws& draws) {
     if constexpr (Draws::kWindowed) {
-        if ((!drawn[0] || operands[0].skipsPairsOnly()) && (!drawn[1] || operands[1].skipsPairsOnly())) {
+        if (sortingPolarPairsPays() && (!drawn[0] || operands[0].skipsPairsOnly()) &&
+            (!drawn[1] || operands[1].skipsPairsOnly())) {
             const PolarBounds bounds[2] = {operands[0].bounds(), operands[1].bounds()};
             PolarPairWindow window(bounds);
             for (int attempt = 0; attempt < attempts; ++attempt)

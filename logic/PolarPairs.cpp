@@ -18,9 +18,25 @@ double realOf(quint64 output) {
 
 } // namespace
 
+// Sorting pairs ahead pays where these loops become vector instructions of four lanes: the
+// AVX2 copy below. The baseline instruction set lacks the lane-wise shifts and narrowing they
+// need, and there the copy without vectors is slower than deciding each pair as it comes.
+#if defined(__x86_64__) && defined(__linux__) && (defined(__GNUC__) || defined(__clang__))
+#define VERIDI_POLAR_PAIRS_CLONED
+#endif
+
+bool sortingPolarPairsPays() {
+#ifdef VERIDI_POLAR_PAIRS_CLONED
+    static const bool pays = __builtin_cpu_supports("avx2");
+    return pays;
+#else
+    return false;
+#endif
+}
+
 // Branch-free element-wise loops that the compiler turns into vector instructions; on x86-64
 // Linux a second copy for AVX2 is chosen at load time where the processor has it.
-#if defined(__x86_64__) && defined(__linux__) && (defined(__GNUC__) || defined(__clang__))
+#ifdef VERIDI_POLAR_PAIRS_CLONED
 __attribute__((target_clones("avx2", "default")))
 #endif
 PolarPairClasses

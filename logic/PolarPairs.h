@@ -65,6 +65,10 @@ struct PolarPairClasses {
     quint32 surelyAccepted[2] = {};
 };
 
+// Whether this processor sorts pairs ahead (classifyPolarPairs) faster than a draw decides
+// them one by one.
+bool sortingPolarPairsPays();
+
 // Sorts the kMostPairs pairs of outputs[0, 2·kMostPairs) for both draws at once.
 PolarPairClasses classifyPolarPairs(const quint64* outputs, const PolarBounds (&bounds)[2]);
 
