@@ -105,9 +105,3 @@ TEST(PolarPairs, WindowWalksToTheCandidatesOfPairByPair) {
         ASSERT_EQ(next.surelyAccepted, bounds[k].surelyAccepted(expected)) << "step " << step;
     }
 }
-
-TEST(PolarPairs, BitCountCountsEveryBit) {
-    for (const auto& [bits, count] :
-         {std::pair{0u, 0}, {1u, 1}, {0x80000000u, 1}, {0xFFFFFFFFu, 32}, {0x0F0F00F1u, 13}})
-        EXPECT_EQ(polarBitCount(bits), count) << bits;
-}
