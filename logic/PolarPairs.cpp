@@ -56,19 +56,13 @@ classifyPolarPairs(const quint64* outputs, const PolarBounds (&bounds)[2]) {
         const quint32 in = pair.inside();
         inside[j] = in;
         const bool nonNegative = pair.u1 >= 0.0;
-        const double squared = pair.u1 * pair.u1;
-        // The same sums as PolarBounds's, written out (4·u1² is exact, so is 4·u1·u1).
-        const double low = 4.0 * squared * (1.0 - pair.s);
-        const double lowBase = pair.s * (1.0 + pair.s);
-        const double high = squared * (1.0 - pair.s * pair.s);
-        const double highBase = pair.s * pair.s;
         for (int k = 0; k < 2; ++k) {
             const bool upper = nonNegative != negative[k];
             const double reach = upper ? reach1[k] : reach0[k];
             const double within = upper ? within1[k] : within0[k];
-            const quint32 kept = in & quint32(!(low > reach * lowBase));
+            const quint32 kept = in & quint32(!PolarBounds::beyond(pair, reach));
             candidate[k][j] = kept;
-            surely[k][j] = kept & quint32(high < within * highBase);
+            surely[k][j] = kept & quint32(PolarBounds::within(pair, within));
         }
     }
     PolarPairClasses classes;

@@ -42,17 +42,21 @@ struct PolarBounds {
     bool negativeSpread = false;
 
     bool upper(const PolarPair& pair) const { return (pair.u1 >= 0.0) != negativeSpread; }
-    // Whether the pair's value is surely beyond the accepted ones: −ln s ≥ 2(1 − s)/(1 + s)
+    // Whether the pair's value is surely beyond a squared reach: −ln s ≥ 2(1 − s)/(1 + s)
     // bounds z²·s from below by 4·u1²·(1 − s)/(1 + s). Every pair not surely rejected is
     // computed and tested exactly, so the values drawn are those of the full computation.
-    bool surelyRejected(const PolarPair& pair) const {
-        const double reach = upper(pair) ? squaredReach[1] : squaredReach[0];
+    static bool beyond(const PolarPair& pair, double reach) {
         return 4.0 * pair.u1 * pair.u1 * (1.0 - pair.s) > reach * pair.s * (1.0 + pair.s);
     }
-    // Whether it is surely accepted: −ln s ≤ (1 − s²)/(2s) bounds z² by u1²·(1 − s²)/s².
+    // Whether it is surely within one: −ln s ≤ (1 − s²)/(2s) bounds z² by u1²·(1 − s²)/s².
+    static bool within(const PolarPair& pair, double reach) {
+        return pair.u1 * pair.u1 * (1.0 - pair.s * pair.s) < reach * pair.s * pair.s;
+    }
+    bool surelyRejected(const PolarPair& pair) const {
+        return beyond(pair, upper(pair) ? squaredReach[1] : squaredReach[0]);
+    }
     bool surelyAccepted(const PolarPair& pair) const {
-        const double within = upper(pair) ? surelyWithin[1] : surelyWithin[0];
-        return pair.u1 * pair.u1 * (1.0 - pair.s * pair.s) < within * pair.s * pair.s;
+        return within(pair, upper(pair) ? surelyWithin[1] : surelyWithin[0]);
     }
 };
 
