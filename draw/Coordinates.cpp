@@ -20,11 +20,18 @@ bool isKnownUnit(qint32 unit) {
 qint32 truncateReal(Real v) {
     if (std::isnan(v))
         return 0;
-    const Real t = std::trunc(v);
-    if (t >= Real(INT32_MAX))
+    if (v >= Real(INT32_MAX))
         return INT32_MAX;
-    if (t <= Real(INT32_MIN))
+    if (v <= Real(INT32_MIN))
         return INT32_MIN;
+    // Truncating the extended real itself switches the x87 rounding mode, which costs more than
+    // the rest of a command's reading. The nearest double is within far less than 1 of it, so
+    // its cheap truncation is off by at most one, and the comparison mends that exactly.
+    auto t = static_cast<qint64>(static_cast<double>(v));
+    if (v >= 0 && Real(t) > v)
+        --t;
+    else if (v < 0 && Real(t) < v)
+        ++t;
     return static_cast<qint32>(t);
 }
 

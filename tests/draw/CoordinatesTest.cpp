@@ -12,8 +12,23 @@ namespace {
 
 TEST(RoundOff, HalvesAwayFromZero) {
     const std::pair<Real, qint32> cases[] = {
-        {2.5L, 3},      {-2.5L, -3},  {2.4999L, 2},       {-2.4999L, -2},      {0, 0},   {-0.0L, 0},
-        {236.22L, 236}, {37.79L, 38}, {1e30L, INT32_MAX}, {-1e30L, INT32_MIN}, {NAN, 0},
+        {2.5L, 3},
+        {-2.5L, -3},
+        {2.4999L, 2},
+        {-2.4999L, -2},
+        {0, 0},
+        {-0.0L, 0},
+        {236.22L, 236},
+        {37.79L, 38},
+        {1e30L, INT32_MAX},
+        {-1e30L, INT32_MIN},
+        {NAN, 0},
+        // Just short of the next integer, closer than a double can tell.
+        {2.5L - 0x1p-62L, 2},
+        {-2.5L + 0x1p-62L, -2},
+        {2147483646.5L - 0x1p-32L, 2147483646},
+        {2147483646.5L, INT32_MAX},
+        {-2147483647.5L + 0x1p-32L, -2147483647},
     };
     for (const auto& [value, rounded] : cases)
         EXPECT_EQ(RoundOff(value), rounded) << double(value);
