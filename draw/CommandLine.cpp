@@ -42,6 +42,10 @@ constexpr ColorName colorNames[] = {
 } // namespace
 
 QString trimLine(QStringView line) {
+    return trimmedView(line).toString();
+}
+
+QStringView trimmedView(QStringView line) {
     QStringView s = beforeNul(line);
     qsizetype from = 0;
     qsizetype to = s.size();
@@ -49,57 +53,76 @@ QString trimLine(QStringView line) {
         ++from;
     while (to > from && isBlankOrControl(s[to - 1]))
         --to;
-    return s.sliced(from, to - from).toString();
+    return s.sliced(from, to - from);
 }
 
-QStringList splitFields(QStringView line) {
+qsizetype splitFieldsInto(QStringView line, FieldSink& sink) {
     const QStringView s = beforeNul(line);
     const qsizetype n = s.size();
-    QStringList fields;
+    qsizetype count = 0;
     qsizetype pos = 0;
+    QString unquoted; // a quoted field whose doubled quotes had to be made single
     auto skipBlanks = [&] {
         while (pos < n && isBlankOrControl(s[pos]))
             ++pos;
     };
     skipBlanks();
     if (pos == n)
-        return fields;
+        return 0;
     for (;;) {
-        QString field;
         if (s[pos] == u'"') {
-            ++pos;
+            const qsizetype start = ++pos;
+            qsizetype end = n;
+            bool doubled = false;
             while (pos < n) {
                 if (s[pos] == u'"') {
                     if (pos + 1 < n && s[pos + 1] == u'"') {
-                        field += u'"';
+                        doubled = true;
                         pos += 2;
                         continue;
                     }
-                    ++pos; // the closing quote
+                    end = pos++; // the closing quote
                     break;
                 }
-                field += s[pos++];
+                ++pos;
+            }
+            const QStringView inside = s.sliced(start, end - start);
+            if (doubled) {
+                unquoted = inside.toString().replace(QStringLiteral("\"\""), QStringLiteral("\""));
+                sink.field(unquoted);
+            } else {
+                sink.field(inside);
             }
         } else {
             const qsizetype start = pos;
             while (pos < n && s[pos] != u',' && s[pos].unicode() > 32)
                 ++pos;
-            field = s.sliced(start, pos - start).toString();
+            sink.field(s.sliced(start, pos - start));
         }
-        fields << field;
+        ++count;
         skipBlanks();
-        if (pos == n || fields.size() > kMaxLineFields)
+        if (pos == n || count > kMaxLineFields)
             break;
         if (s[pos] == u',') {
             ++pos;
             skipBlanks();
             if (pos == n) {
-                fields << QString();
+                sink.field({});
+                ++count;
                 break;
             }
         }
     }
-    return fields;
+    return count;
+}
+
+QStringList splitFields(QStringView line) {
+    struct ListSink final : FieldSink {
+        QStringList fields;
+        void field(QStringView text) override { fields << text.toString(); }
+    } sink;
+    splitFieldsInto(line, sink);
+    return sink.fields;
 }
 
 QString wordOf(QStringView field) {

@@ -16,6 +16,8 @@ namespace veridi {
 // Removes characters with codes 1 to 32 from both ends. A line is cut at its first NUL, which
 // no field can hold.
 QString trimLine(QStringView line);
+// The same, as a view into the line.
+QStringView trimmedView(QStringView line);
 
 // The most fields a line may have. No command reads more than six; a line with more than this
 // is a bad line of its list, and splitting stops there, so that a line of millions of commas
@@ -27,6 +29,18 @@ constexpr qsizetype kMaxLineFields = 64;
 // behind a closing quote starting the next field. A blank line has no fields. A line with more
 // than kMaxLineFields fields gives its first kMaxLineFields + 1 only.
 QStringList splitFields(QStringView line);
+
+// Receives the fields of a line one by one, in order. A field's text lasts only for the call.
+class FieldSink {
+public:
+    virtual void field(QStringView text) = 0;
+
+protected:
+    ~FieldSink() = default;
+};
+// Splits as splitFields does, handing each field to the sink without copying it; gives the
+// number of fields.
+qsizetype splitFieldsInto(QStringView line, FieldSink& sink);
 
 // A keyword or a value word as it is compared: trimmed and upper-cased.
 QString wordOf(QStringView field);

@@ -2,6 +2,8 @@
 
 #include "CommandLine.h"
 
+#include <algorithm>
+
 namespace veridi {
 namespace {
 
@@ -33,6 +35,14 @@ constexpr KeywordName keywordNames[] = {
 };
 
 Keyword keywordOf(QStringView field) {
+    const QStringView trimmed = trimmedView(field);
+    const bool ascii = std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.unicode() < 128; });
+    if (ascii) { // the common case, read without upper-casing a copy
+        for (const KeywordName& name : keywordNames)
+            if (trimmed.compare(QStringView(name.word), Qt::CaseInsensitive) == 0)
+                return name.keyword;
+        return Keyword::Other;
+    }
     const QString word = wordOf(field);
     for (const KeywordName& name : keywordNames)
         if (word == QStringView(name.word))
@@ -42,26 +52,47 @@ Keyword keywordOf(QStringView field) {
 
 } // namespace
 
+namespace {
+
+// Puts a command's fields back to back into the list's text, recording where each lies.
+class CommandSink final : public FieldSink {
+public:
+    CommandSink(QString& text, std::vector<FieldSpan>& spans, qsizetype textStart)
+        : text_(text), spans_(spans), textStart_(textStart) {}
+    void field(QStringView field) override {
+        // A field is part of a line, and a line of a list is far shorter than 2^31 characters.
+        spans_.push_back({qint32(text_.size() - textStart_), qint32(field.size())});
+        text_ += field;
+    }
+
+private:
+    QString& text_;
+    std::vector<FieldSpan>& spans_;
+    qsizetype textStart_;
+};
+
+} // namespace
+
 ParsedCommands::ParsedCommands(const QStringList& lines) : source_(lines) {
     qsizetype characters = 0;
     for (const QString& line : lines)
         characters += line.size();
     text_.reserve(characters);
     for (const QString& line : lines) {
-        const QString trimmed = trimLine(line);
+        const QStringView trimmed = trimmedView(line);
         if (trimmed.isEmpty())
             continue;
-        QStringList fields = splitFields(trimmed);
-        const bool tooMany = fields.size() > kMaxLineFields;
-        if (tooMany)
-            fields.resize(1); // only the keyword is needed to name the error
-        Command command{keywordOf(fields.value(0)), tooMany, qint32(fields.size()), text_.size(),
-                        spans_.size()};
-        for (const QString& field : fields) {
-            // A field is part of a line, and a line of a list is far shorter than 2^31 characters.
-            spans_.push_back({qint32(text_.size() - command.textStart), qint32(field.size())});
-            text_ += field;
+        Command command{Keyword::Other, false, 0, text_.size(), spans_.size()};
+        CommandSink sink(text_, spans_, command.textStart);
+        const qsizetype count = splitFieldsInto(trimmed, sink);
+        if (count > kMaxLineFields) {
+            // Only the keyword is kept, to name the error.
+            command.tooManyFields = true;
+            spans_.resize(command.firstSpan + 1);
+            text_.truncate(command.textStart + spans_.back().length);
         }
+        command.fieldCount = qint32(spans_.size() - command.firstSpan);
+        command.keyword = keywordOf(fields(command)[0]);
         commands_.push_back(command);
     }
 }

@@ -10,7 +10,7 @@
 namespace veridi {
 
 // The keyword of a command line, read once when its list is parsed.
-enum class Keyword {
+enum class Keyword : quint8 {
     TextOut,
     TextOutAngle,
     Line,

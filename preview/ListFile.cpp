@@ -79,6 +79,22 @@ qsizetype lineLimit(const CommandFiles& files, qsizetype maxLines) {
     return std::max(maxLines, files.longestFile());
 }
 
+// The first two fields of a line and how many it has: all an INCLUDE line needs, read without
+// copying the others.
+struct FirstTwoFields final : FieldSink {
+    explicit FirstTwoFields(QStringView line) { splitFieldsInto(line, *this); }
+    void field(QStringView text) override {
+        if (count == 0)
+            first = text.toString();
+        else if (count == 1)
+            second = text.toString();
+        ++count;
+    }
+    QString first;
+    QString second;
+    qsizetype count = 0;
+};
+
 // One expansion pass; returns whether any INCLUDE line was replaced by a file's lines. Until
 // the first line that is dropped or replaced, out is not written: a pass that changes nothing
 // gives out the lines of in, shared rather than copied, as a long plain file would take much
@@ -98,18 +114,18 @@ bool expandOnce(const TracedLines& in, TracedLines& out, CommandFiles& files, co
             ++run;
         const OriginPtr& from = in.runs[run].origin;
         const QString& text = in.lines[i];
-        if (trimLine(text).isEmpty()) {
+        if (trimmedView(text).isEmpty()) {
             change(i);
             continue;
         }
-        const QStringList fields = splitFields(text);
-        if (fields.size() != 2 || wordOf(fields[0]) != u"INCLUDE") {
+        const FirstTwoFields fields(text);
+        if (fields.count != 2 || wordOf(fields.first) != u"INCLUDE") {
             if (changed)
                 out.append(text, from);
             continue;
         }
         change(i);
-        const QString& name = fields[1];
+        const QString& name = fields.second;
         const QString canonical = files.find(name);
         if (canonical.isEmpty() || from->cameThrough(canonical))
             continue;
