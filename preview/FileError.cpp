@@ -22,6 +22,11 @@ FileError FileError::tooLarge(const QString& fileName, qint64 maxBytes) {
         QStringLiteral("Cannot read file \"%1\". It holds more than %2 bytes.").arg(fileName).arg(maxBytes));
 }
 
+FileError FileError::tooManyLines(const QString& fileName, qsizetype maxLines) {
+    return FileError(
+        QStringLiteral("Cannot read file \"%1\". It has more than %2 lines.").arg(fileName).arg(maxLines));
+}
+
 bool fileExists(const QString& fileName) {
     return !fileName.isEmpty() && QFileInfo(fileName).isFile();
 }

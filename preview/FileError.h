@@ -19,6 +19,7 @@ public:
     static FileError cannotRead(const QString& fileName, const QString& reason);
     static FileError cannotWrite(const QString& fileName, const QString& reason);
     static FileError tooLarge(const QString& fileName, qint64 maxBytes);
+    static FileError tooManyLines(const QString& fileName, qsizetype maxLines);
 
 private:
     QString text_;
@@ -32,6 +33,9 @@ bool fileExists(const QString& fileName);
 // is refused rather than read until memory runs out: a file such as /proc/self/pagemap is
 // regular, readable and practically endless.
 constexpr qint64 kMaxCommandFileBytes = qint64{16} * 1024 * 1024;
+// Nor may it have more lines than this: a line costs about a hundred bytes of memory however short
+// it is, and a list draws far fewer commands on a page than this anyway.
+constexpr qsizetype kMaxCommandFileLines = 1'000'000;
 
 // The whole content of an existing file of at most maxBytes bytes, or nothing when it holds
 // more (whatever size it reports); throws FileError when it cannot be opened or read.

@@ -5,8 +5,20 @@
 
 namespace veridi {
 
-QStringList splitLines(const QString& text) {
+qsizetype countLines(const QString& text) {
+    const qsizetype size = text.size();
+    qsizetype ends = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        ends += text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == size || text[i + 1] != u'\n'));
+    const bool unended = size > 0 && text[size - 1] != u'\n' && text[size - 1] != u'\r';
+    return ends + (unended ? 1 : 0);
+}
+
+namespace {
+
+QStringList splitCountedLines(const QString& text, qsizetype count) {
     QStringList lines;
+    lines.reserve(count); // the list of a long file is not copied again and again as it grows
     qsizetype start = 0;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
@@ -23,8 +35,18 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+} // namespace
+
+QStringList splitLines(const QString& text) {
+    return splitCountedLines(text, countLines(text));
+}
+
 QStringList readCommandFile(const QString& fileName) {
-    return splitLines(decodeCommandFile(readWholeFile(fileName)));
+    const QString text = decodeCommandFile(readWholeFile(fileName));
+    const qsizetype count = countLines(text);
+    if (count > kMaxCommandFileLines)
+        throw FileError::tooManyLines(fileName, kMaxCommandFileLines);
+    return splitCountedLines(text, count);
 }
 
 QString readFirstLine(const QString& fileName) {

@@ -28,8 +28,10 @@ TEST(SplitLines, EveryLineEndEndsALineAndTheLastEndAddsNone) {
         {"empty text", "", {}},
         {"only an end", "\r\n", {""}},
     };
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         EXPECT_EQ(splitLines(row.text), row.lines) << row.name;
+        EXPECT_EQ(countLines(row.text), row.lines.size()) << row.name;
+    }
 }
 
 struct EncodingRow {
@@ -76,6 +78,20 @@ TEST(ReadFirstLine, DecodesByTheMarkOtherwiseCodePage932) {
     test::WorkFolder folder;
     EXPECT_EQ(readFirstLine(folder.write("empty.prv", "")), QString());
     EXPECT_EQ(readFirstLine(folder.write("mark only.prv", "\xEF\xBB\xBF")), QString());
+}
+
+TEST(ReadCommandFile, AFileOfTooManyLinesIsRefused) {
+    test::WorkFolder folder;
+    EXPECT_EQ(readCommandFile(folder.write("full.prv", QByteArray(kMaxCommandFileLines, '\n'))).size(),
+              kMaxCommandFileLines);
+    const QString name = folder.write("over.prv", QByteArray(kMaxCommandFileLines, '\n') + "x");
+    try {
+        readCommandFile(name);
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_TRUE(error.text().contains("\"over.prv\". It has more than 1000000 lines."))
+            << error.text().toStdString();
+    }
 }
 
 TEST(ReadCommandFile, AFileThatCannotBeReadNamesItselfAndTheReason) {
