@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DrawBudget.h"
 #include "DrawTypes.h"
 #include "PageStr.h"
 #include "ParsedCommands.h"
@@ -198,8 +199,9 @@ private:
     void drawLine(qint32 x1, qint32 y1, qint32 x2, qint32 y2);
     // Runs one command; false when its line stops the list.
     bool runCommand(const ParsedCommands::Command& command, const CommandFields& fields, int& pictureSlot,
-                    int lastSlot);
-    bool runPageStrCommand(const CommandFields& fields, PageStrKind kind);
+                    int lastSlot, DrawBudget& budget);
+    bool runPageStrCommand(const CommandFields& fields, PageStrKind kind, DrawBudget& budget);
+    qint32 targetLetterHeight() const;
     void drawPages(QPaintDevice& device);
     void appendProgram(const QStringList& fields);
 
@@ -211,6 +213,8 @@ private:
     bool drawing_ = false;
     // Each list as last split into commands, made anew when the list's lines differ.
     std::array<std::shared_ptr<const ParsedCommands>, 3> parsedLists_;
+    // Whether a list's drawing was cut short and that was said, once for its current lines.
+    std::array<bool, 3> overBudgetSaid_{};
     mutable RealisedFonts fonts_; // mutable: measuring a text, which changes nothing, may realise a font
 };
 

@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace veridi {
 
 namespace {
@@ -147,6 +149,7 @@ void DrawEngine::RunCommandList(int list) {
     if (!cached || cached->source() != lines) {
         cached.reset(); // the old lines and their commands go before the new ones are split
         cached = std::make_shared<const ParsedCommands>(lines);
+        overBudgetSaid_[size_t(list)] = false;
     }
     // This run's own reference: a message box shown mid-way must not see the list change under
     // the loop.
@@ -154,13 +157,21 @@ void DrawEngine::RunCommandList(int list) {
     targetCanvas().penWidth = 1;
     int pictureSlot = 5 * list;
     const int lastSlot = pictureSlot + 4;
+    DrawBudget budget(QSize(painter_->device()->width(), painter_->device()->height()));
     for (const ParsedCommands::Command& command : parsed->commands())
-        if (!runCommand(command, parsed->fields(command), pictureSlot, lastSlot))
+        if (!runCommand(command, parsed->fields(command), pictureSlot, lastSlot, budget))
             break;
+    // Said once for the list's lines, not at every redraw of the same page.
+    if (budget.exhausted() && !std::exchange(overBudgetSaid_[size_t(list)], true))
+        prompts_.message(QStringLiteral("TOO MUCH TO DRAW, THE REST OF THE LIST IS LEFT OUT"));
+}
+
+qint32 DrawEngine::targetLetterHeight() const {
+    return FontHeightOnTarget(targetCanvas().font.size, targetFontDpi());
 }
 
 bool DrawEngine::runCommand(const ParsedCommands::Command& command, const CommandFields& fields,
-                            int& pictureSlot, int lastSlot) {
+                            int& pictureSlot, int lastSlot, DrawBudget& budget) {
     const Keyword keyword = command.keyword;
     const qsizetype count = fields.size();
     CanvasState& canvas = targetCanvas();
@@ -185,23 +196,32 @@ bool DrawEngine::runCommand(const ParsedCommands::Command& command, const Comman
             pitch = 100;
         if (pitch > 0) {
             const QString text = fields[3].left(qsizetype(Dx.size())).toString();
+            if (!budget.spend(budget.textCost(text.size(), targetLetterHeight())))
+                return false;
             Dx.fill(UnitToDeviceX(pitch));
             drawText(x, y, text, std::span<const qint32>(Dx.data(), size_t(text.size())));
         } else {
+            if (!budget.spend(budget.textCost(fields[3].size(), targetLetterHeight())))
+                return false;
             drawText(x, y, fields[3].toString());
         }
     } else if (keyword == Keyword::TextOutAngle) {
         if (count < 5)
             return false;
         const Real angle = readReal(fields[4]);
+        if (angle >= 0 && !budget.spend(budget.textCost(fields[3].size(), nfontheight)))
+            return false;
         if (angle >= 0)
             DrawRotatedText(UnitToDeviceX(readReal(fields[1])), UnitToDeviceY(readReal(fields[2])),
                             fields[3].toString(), truncateReal(angle));
     } else if (keyword == Keyword::Line) {
         if (count < 5)
             return stopWith("LINE, FORMAT ERROR");
-        drawLine(UnitToDeviceX(readReal(fields[1])), UnitToDeviceY(readReal(fields[2])),
-                 UnitToDeviceX(readReal(fields[3])), UnitToDeviceY(readReal(fields[4])));
+        const QPoint a(UnitToDeviceX(readReal(fields[1])), UnitToDeviceY(readReal(fields[2])));
+        const QPoint b(UnitToDeviceX(readReal(fields[3])), UnitToDeviceY(readReal(fields[4])));
+        if (!budget.spend(budget.lineCost(a, b, canvas.penWidth)))
+            return false;
+        drawLine(a.x(), a.y(), b.x(), b.y());
     } else if (keyword == Keyword::Color) {
         if (count < 2)
             return false;
@@ -287,26 +307,28 @@ bool DrawEngine::runCommand(const ParsedCommands::Command& command, const Comman
                 return stopWith("PICTURE, FORMAT ERROR");
             const QPoint a(UnitToDeviceX(readReal(fields[2])), UnitToDeviceY(readReal(fields[3])));
             const QPoint b(UnitToDeviceX(readReal(fields[4])), UnitToDeviceY(readReal(fields[5])));
+            if (!budget.spend(budget.pictureCost(a, b)))
+                return false;
             // A picture draws with its own pen and transform; none of them stays behind.
             painter_->save();
             picture->draw(*painter_, QRectF(a, b).normalized());
             painter_->restore();
         }
     } else if (keyword == Keyword::Header) {
-        return runPageStrCommand(fields, PageStrKind::Header);
+        return runPageStrCommand(fields, PageStrKind::Header, budget);
     } else if (keyword == Keyword::Footer) {
-        return runPageStrCommand(fields, PageStrKind::Footer);
+        return runPageStrCommand(fields, PageStrKind::Footer, budget);
     } else if (keyword == Keyword::PageTitle) {
-        return runPageStrCommand(fields, PageStrKind::PageTitle);
+        return runPageStrCommand(fields, PageStrKind::PageTitle, budget);
     } else if (keyword == Keyword::SubTitle) {
-        return runPageStrCommand(fields, PageStrKind::SubTitle);
+        return runPageStrCommand(fields, PageStrKind::SubTitle, budget);
     } else if (keyword == Keyword::InitParam) {
         InitDrawParams();
     }
     return true;
 }
 
-bool DrawEngine::runPageStrCommand(const CommandFields& fields, PageStrKind kind) {
+bool DrawEngine::runPageStrCommand(const CommandFields& fields, PageStrKind kind, DrawBudget& budget) {
     static const char* const messages[] = {"HEADER, FORMAT ERROR", "FOOTER, FORMAT ERROR",
                                            "PAGETITLE, FORMAT ERROR", "SUBTITLE, FORMAT ERROR"};
     TPageStr& P = pageStr(kind);
@@ -321,6 +343,10 @@ bool DrawEngine::runPageStrCommand(const CommandFields& fields, PageStrKind kind
     P.psStr = fields[1].toString();
     P.psX = fields[3].toString();
     P.psY = fields[4].toString();
+    if (!budget.spend(budget.textCost(P.psStr.size(), targetLetterHeight()))) {
+        P.Assign(PageStrTmp);
+        return false;
+    }
     const DrawFont& font = targetCanvas().font;
     P.psName = font.name;
     P.psSize = font.size;

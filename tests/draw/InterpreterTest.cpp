@@ -482,6 +482,26 @@ TEST(HostileValues, DrawWithoutCrashOrHang) {
     }
 }
 
+TEST(HostileValues, AListBeyondItsDrawingBudgetIsCutShortAndSaidOnce) {
+    EngineHarness h(2);
+    // Far more page-long lines than a real page draws; the line at 100 mm is never reached.
+    QStringList heavy(40000, QStringLiteral("Line,0,0,0,250"));
+    heavy << QStringLiteral("Line,100,100,150,100");
+    h.engine.ListByFile = heavy;
+    h.engine.ListbyProgram = QStringList{"Line,100,120,150,120"};
+    const QString cutShort = QStringLiteral("TOO MUCH TO DRAW, THE REST OF THE LIST IS LEFT OUT");
+    const QImage& screen = h.drawScreen();
+    EXPECT_EQ(inkIn(screen, QRect(370, 368, 200, 20)), 0);
+    EXPECT_GT(inkIn(screen, QRect(370, 450, 200, 10)), 0); // every list has a budget of its own
+    EXPECT_EQ(h.prompts.messages, QStringList{cutShort});
+    h.drawScreen();
+    EXPECT_EQ(h.prompts.messages, QStringList{cutShort});
+    heavy[0] = QStringLiteral("Line,0,0,1,250");
+    h.engine.ListByFile = heavy;
+    h.drawScreen();
+    EXPECT_EQ(h.prompts.messages, (QStringList{cutShort, cutShort}));
+}
+
 } // namespace
 
 namespace {
