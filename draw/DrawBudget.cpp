@@ -45,9 +45,11 @@ qint64 DrawBudget::textCost(qsizetype characters, qint32 letterHeight) const {
 qint64 DrawBudget::pictureCost(QPoint a, QPoint b) const {
     // The corners may lie anywhere in the 32-bit range, so the clipping is done in 64 bits.
     auto onPage = [](qint64 from, qint64 to, qint64 extent) {
-        return std::max<qint64>(0, std::min(std::max(from, to), extent) - std::max<qint64>(std::min(from, to), 0));
+        return std::max<qint64>(0, std::min(std::max(from, to), extent) -
+                                       std::max<qint64>(std::min(from, to), 0));
     };
-    return kCommandUnits + onPage(a.x(), b.x(), width_) * onPage(a.y(), b.y(), height_) / kFilledPixelsPerUnit;
+    return kCommandUnits +
+           onPage(a.x(), b.x(), width_) * onPage(a.y(), b.y(), height_) / kFilledPixelsPerUnit;
 }
 
 bool DrawBudget::spend(qint64 units) {
