@@ -1,6 +1,5 @@
 #pragma once
 
-#include "DrawBudget.h"
 #include "DrawTypes.h"
 #include "PageStr.h"
 #include "ParsedCommands.h"
@@ -21,6 +20,7 @@ namespace veridi {
 
 class Prompts;
 class PrinterDevice;
+class DrawBudget;
 
 // The drawing command engine of the preview: it keeps the three command lists, the picture
 // slots, the page strings and the printer and screen facts, offers the emitting operations

@@ -3,6 +3,7 @@
 // same. Unreadable numbers count as 0; only a missing field or a line of too many fields stops a
 // list, for most commands after a message naming the command.
 #include "CommandLine.h"
+#include "DrawBudget.h"
 #include "DrawEngine.h"
 #include "Printer.h"
 #include "Prompts.h"
@@ -194,26 +195,25 @@ bool DrawEngine::runCommand(const ParsedCommands::Command& command, const Comman
         Real pitch = pitchWord == u"NIL" ? 0 : readReal(pitchWord);
         if (pitch > 100)
             pitch = 100;
+        const QString text = (pitch > 0 ? fields[3].left(qsizetype(Dx.size())) : fields[3]).toString();
+        if (!budget.spend(budget.textCost(text.size(), targetLetterHeight())))
+            return false;
         if (pitch > 0) {
-            const QString text = fields[3].left(qsizetype(Dx.size())).toString();
-            if (!budget.spend(budget.textCost(text.size(), targetLetterHeight())))
-                return false;
             Dx.fill(UnitToDeviceX(pitch));
             drawText(x, y, text, std::span<const qint32>(Dx.data(), size_t(text.size())));
         } else {
-            if (!budget.spend(budget.textCost(fields[3].size(), targetLetterHeight())))
-                return false;
-            drawText(x, y, fields[3].toString());
+            drawText(x, y, text);
         }
     } else if (keyword == Keyword::TextOutAngle) {
         if (count < 5)
             return false;
         const Real angle = readReal(fields[4]);
-        if (angle >= 0 && !budget.spend(budget.textCost(fields[3].size(), nfontheight)))
-            return false;
-        if (angle >= 0)
+        if (angle >= 0) {
+            if (!budget.spend(budget.textCost(fields[3].size(), nfontheight)))
+                return false;
             DrawRotatedText(UnitToDeviceX(readReal(fields[1])), UnitToDeviceY(readReal(fields[2])),
                             fields[3].toString(), truncateReal(angle));
+        }
     } else if (keyword == Keyword::Line) {
         if (count < 5)
             return stopWith("LINE, FORMAT ERROR");
