@@ -35,24 +35,16 @@ constexpr KeywordName keywordNames[] = {
 };
 
 Keyword keywordOf(QStringView field) {
+    // An ASCII word, the common case, is compared as it stands; any other is upper-cased first.
     const QStringView trimmed = trimmedView(field);
     const bool ascii = std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.unicode() < 128; });
-    if (ascii) { // the common case, read without upper-casing a copy
-        for (const KeywordName& name : keywordNames)
-            if (trimmed.compare(QStringView(name.word), Qt::CaseInsensitive) == 0)
-                return name.keyword;
-        return Keyword::Other;
-    }
-    const QString word = wordOf(field);
+    const QString upper = ascii ? QString() : wordOf(field);
     for (const KeywordName& name : keywordNames)
-        if (word == QStringView(name.word))
+        if (ascii ? trimmed.compare(QStringView(name.word), Qt::CaseInsensitive) == 0
+                  : upper == QStringView(name.word))
             return name.keyword;
     return Keyword::Other;
 }
-
-} // namespace
-
-namespace {
 
 // Puts a command's fields back to back into the list's text, recording where each lies.
 class CommandSink final : public FieldSink {
